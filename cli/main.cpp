@@ -1,0 +1,34 @@
+#include <iostream>
+
+#include "cli/command.h"
+
+namespace vudeve::cli {
+
+namespace {
+std::vector<Command>& registry() {
+  static std::vector<Command> all;
+  return all;
+}
+}  // namespace
+
+CommandRegistration::CommandRegistration(Command command) { registry().push_back(std::move(command)); }
+
+const std::vector<Command>& commands() { return registry(); }
+
+}  // namespace vudeve::cli
+
+int main(int argc, char** argv) {
+  using namespace vudeve::cli;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty()) {
+    for (const Command& command : commands()) {
+      if (command.name == args[0]) {
+        args.erase(args.begin());
+        return command.run(args, std::cout, std::cerr);
+      }
+    }
+  }
+  std::cerr << "usage:\n";
+  for (const Command& command : commands()) std::cerr << "  vudeve-cli " << command.usage << "\n";
+  return UsageError;
+}

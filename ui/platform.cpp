@@ -1,0 +1,51 @@
+#include "ui/platform.h"
+
+namespace vudeve {
+namespace {
+
+class NullSurface final : public Surface {
+ public:
+  void drawPicture(int, double, double) override {}
+  void drawBox(int, double, double, double, double) override {}
+  void setFontSize(double) override {}
+  void setFontBold(bool) override {}
+  void setForeColor(int) override {}
+  void setTextPosition(double, double) override {}
+  void print(const std::string&) override {}
+  void setBackColor(int) override {}
+  void refresh() override {}
+};
+
+class NullMessages final : public MessageBoxes {
+ public:
+  MessageAnswer show(const std::string&, const std::string&, MessageButtons buttons, MessageIcon) override {
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+  }
+};
+
+class NullSound final : public SoundLibrary {
+ public:
+  SoundHandle dsInitialize(std::uintptr_t) override { return 0; }
+  SoundHandle dsCreateDSB(SoundHandle, const unsigned char*, std::size_t, int) override { return 0; }
+  void dsPlay(SoundHandle) override {}
+  void dsPlayLooping(SoundHandle) override {}
+  void dsStop(SoundHandle) override {}
+  void dsFree(SoundHandle) override {}
+  void dsTerminate(SoundHandle) override {}
+};
+
+class NullPanel final : public RecordPanel {
+ public:
+  void setListsVisible(bool, bool, bool) override {}
+  void showTextPanel() override {}
+  void hideAndClearTextPanel() override {}
+};
+
+}  // namespace
+
+Surface& NullPlatform::surface() { static NullSurface s; return s; }
+MessageBoxes& NullPlatform::messages() { static NullMessages m; return m; }
+SoundLibrary& NullPlatform::sound() { static NullSound s; return s; }
+RecordPanel& NullPlatform::panel() { static NullPanel p; return p; }
+
+}  // namespace vudeve

@@ -1,0 +1,143 @@
+// What the game needs from the platform, as small interfaces. The window
+// (app/) implements them with Qt; tests and the command-line tool use fakes
+// or the null implementations below, so the game itself never sees Qt.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vudeve {
+
+// The window's drawing surface. Positions are in twips; colours are QBColor
+// palette indices 0..15. What is drawn stays until drawn over.
+class Surface {
+ public:
+  virtual ~Surface() = default;
+  // Places the picture of a picture code (0 empty square, piece codes,
+  // 1 title, 2..6 backgrounds) with its top-left corner at the point.
+  virtual void drawPicture(int pictureCode, double twipX, double twipY) = 0;
+  // Unfilled rectangle from (x1, y1) to (x2, y2).
+  virtual void drawBox(int qbColor, double x1, double y1, double x2, double y2) = 0;
+  virtual void setFontSize(double points) = 0;
+  virtual void setFontBold(bool bold) = 0;
+  virtual void setForeColor(int qbColor) = 0;
+  virtual void setTextPosition(double twipX, double twipY) = 0;
+  // Prints UTF-8 text at the text position.
+  virtual void print(const std::string& text) = 0;
+  virtual void setBackColor(int qbColor) = 0;
+  // Shows what has been drawn now, even while the game blocks the event loop.
+  virtual void refresh() = 0;
+};
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { None, Exclamation };
+enum class MessageAnswer { Ok, Yes, No };
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // Modal message box; "\r" in the text is a carriage return (line break).
+  virtual MessageAnswer show(const std::string& text, const std::string& caption,
+                             MessageButtons buttons, MessageIcon icon) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Time of day in seconds since midnight, as a real number.
+  virtual double secondsSinceMidnight() = 0;
+  // A clock that never jumps back, for measuring waits.
+  virtual double monotonicSeconds() = 0;
+  // Blocks for a moment without running other events (used by busy waits).
+  virtual void pause() = 0;
+};
+
+// The window timer Timer1 (50 ms interval); its ticks call Timer1_Timer.
+class WindowTimer {
+ public:
+  virtual ~WindowTimer() = default;
+  virtual void setEnabled(bool enabled) = 0;
+  virtual bool enabled() const = 0;
+};
+
+// Menu entries that carry check marks. The check marks are the master copy
+// of these settings while the game runs.
+enum class MenuItem { LEVEL1, LEVEL2, LEVEL3, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM };
+
+class Menu {
+ public:
+  virtual ~Menu() = default;
+  virtual void setChecked(MenuItem item, bool checked) = 0;
+  virtual bool isChecked(MenuItem item) const = 0;
+};
+
+// Handles of our sound library: 0 means "no sound" and is accepted everywhere.
+using SoundHandle = std::uintptr_t;
+
+// The operations of our sound library, as the game calls them.
+class SoundLibrary {
+ public:
+  virtual ~SoundLibrary() = default;
+  virtual SoundHandle dsInitialize(std::uintptr_t windowHandle) = 0;
+  virtual SoundHandle dsCreateDSB(SoundHandle library, const unsigned char* image, std::size_t length,
+                                  int flags) = 0;
+  virtual void dsPlay(SoundHandle buffer) = 0;
+  virtual void dsPlayLooping(SoundHandle buffer) = 0;
+  virtual void dsStop(SoundHandle buffer) = 0;
+  virtual void dsFree(SoundHandle buffer) = 0;
+  virtual void dsTerminate(SoundHandle library) = 0;
+};
+
+// The record-file panel inside the main window.
+class RecordPanel {
+ public:
+  virtual ~RecordPanel() = default;
+  // Visibility of the drive list, the folder list and the file list.
+  virtual void setListsVisible(bool drive, bool dir, bool file) = 0;
+  // Shows the text boxes, their labels and the RETURN button.
+  virtual void showTextPanel() = 0;
+  // Empties the four text boxes and hides the text panel.
+  virtual void hideAndClearTextPanel() = 0;
+};
+
+// Do-nothing implementations: no window, no sound. The stateless ones are
+// shared; a timer, a clock and a menu of its own come with every Game.
+struct NullPlatform {
+  static Surface& surface();
+  static MessageBoxes& messages();
+  static SoundLibrary& sound();
+  static RecordPanel& panel();
+};
+
+// Time of day stopped at 0; monotonic time advances on every pause so that
+// waits end at once.
+class NullClock final : public Clock {
+ public:
+  double secondsSinceMidnight() override { return 0; }
+  double monotonicSeconds() override { return now_; }
+  void pause() override { now_ += 1.0; }
+
+ private:
+  double now_ = 0;
+};
+
+class NullTimer final : public WindowTimer {
+ public:
+  void setEnabled(bool enabled) override { enabled_ = enabled; }
+  bool enabled() const override { return enabled_; }
+
+ private:
+  bool enabled_ = false;
+};
+
+class NullMenu final : public Menu {
+ public:
+  void setChecked(MenuItem item, bool checked) override { checked_[static_cast<int>(item)] = checked; }
+  bool isChecked(MenuItem item) const override { return checked_[static_cast<int>(item)]; }
+
+ private:
+  bool checked_[static_cast<int>(MenuItem::BGM) + 1] = {};
+};
+
+}  // namespace vudeve
