@@ -1,0 +1,159 @@
+// Fakes of the platform interfaces for headless tests: a surface that
+// records every call, scripted message boxes, a hand-driven clock, and a
+// sound library that records what it was asked to do.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "rules/game.h"
+
+namespace vudeve::testing {
+
+// One recorded drawing call. Positions are twips.
+struct DrawCall {
+  enum Kind { Picture, Box, FontSize, Bold, ForeColor, TextPosition, Print, BackColor, Refresh } kind;
+  int code = 0;  // picture code or colour index
+  double x = 0, y = 0, x2 = 0, y2 = 0;
+  double size = 0;
+  bool bold = false;
+  std::string text;
+};
+
+class RecordingSurface final : public Surface {
+ public:
+  std::vector<DrawCall> calls;
+
+  void drawPicture(int code, double x, double y) override { calls.push_back({DrawCall::Picture, code, x, y}); }
+  void drawBox(int color, double x1, double y1, double x2, double y2) override {
+    calls.push_back({DrawCall::Box, color, x1, y1, x2, y2});
+  }
+  void setFontSize(double points) override { calls.push_back({DrawCall::FontSize, 0, 0, 0, 0, 0, points}); }
+  void setFontBold(bool bold) override { calls.push_back({DrawCall::Bold, 0, 0, 0, 0, 0, 0, bold}); }
+  void setForeColor(int color) override { calls.push_back({DrawCall::ForeColor, color}); }
+  void setTextPosition(double x, double y) override { calls.push_back({DrawCall::TextPosition, 0, x, y}); }
+  void print(const std::string& text) override {
+    DrawCall call{DrawCall::Print};
+    call.text = text;
+    calls.push_back(call);
+  }
+  void setBackColor(int color) override { calls.push_back({DrawCall::BackColor, color}); }
+  void refresh() override { calls.push_back({DrawCall::Refresh}); }
+
+  // Twips of cell (x, y), as the drawing code computes them.
+  static double cellX(double x) { return BoardLeft + x * CellWidth; }
+  static double cellY(double y) { return BoardTop + y * CellHeight; }
+
+  // Pictures placed at the top-left corner of cell (x, y), in order.
+  std::vector<int> picturesAt(double x, double y) const {
+    std::vector<int> codes;
+    for (const DrawCall& c : calls)
+      if (c.kind == DrawCall::Picture && near(c.x, cellX(x)) && near(c.y, cellY(y))) codes.push_back(c.code);
+    return codes;
+  }
+  // Texts printed, each with the colour and position in force when printed.
+  struct PrintedText {
+    std::string text;
+    int color;
+    double x, y, size;
+    bool bold;
+  };
+  std::vector<PrintedText> printed() const {
+    std::vector<PrintedText> out;
+    int color = 0;
+    double x = 0, y = 0, size = 0;
+    bool bold = false;
+    for (const DrawCall& c : calls) {
+      switch (c.kind) {
+        case DrawCall::ForeColor: color = c.code; break;
+        case DrawCall::TextPosition: x = c.x; y = c.y; break;
+        case DrawCall::FontSize: size = c.size; break;
+        case DrawCall::Bold: bold = c.bold; break;
+        case DrawCall::Print: out.push_back({c.text, color, x, y, size, bold}); break;
+        default: break;
+      }
+    }
+    return out;
+  }
+  void clear() { calls.clear(); }
+
+  static bool near(double a, double b) { return a - b < 0.01 && b - a < 0.01; }
+};
+
+// Message boxes answered from a script (Yes when the script is empty);
+// every box shown is kept.
+class ScriptedMessages final : public MessageBoxes {
+ public:
+  struct Shown {
+    std::string text, caption;
+    MessageButtons buttons;
+    MessageIcon icon;
+  };
+  std::vector<Shown> shown;
+  std::deque<MessageAnswer> answers;
+
+  MessageAnswer show(const std::string& text, const std::string& caption, MessageButtons buttons,
+                     MessageIcon icon) override {
+    shown.push_back({text, caption, buttons, icon});
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    if (answers.empty()) return MessageAnswer::Yes;
+    MessageAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const Shown& s : shown) out.push_back(s.text);
+    return out;
+  }
+};
+
+// Time of day set by the test; every pause moves both clocks on by `step`.
+class ManualClock final : public Clock {
+ public:
+  double timeOfDay = 0;
+  double monotonic = 0;
+  double step = 0.01;
+  double secondsSinceMidnight() override { return timeOfDay; }
+  double monotonicSeconds() override { return monotonic; }
+  void pause() override {
+    monotonic += step;
+    timeOfDay += step;
+  }
+};
+
+// Records every call; buffer handles count up from 100.
+class RecordingSound final : public SoundLibrary {
+ public:
+  std::vector<std::string> log;
+  SoundHandle next = 100;
+  SoundHandle dsInitialize(std::uintptr_t) override { log.push_back("init"); return 1; }
+  SoundHandle dsCreateDSB(SoundHandle, const unsigned char*, std::size_t, int flags) override {
+    log.push_back("create " + std::to_string(flags));
+    return next++;
+  }
+  void dsPlay(SoundHandle b) override { log.push_back("play " + std::to_string(b)); }
+  void dsPlayLooping(SoundHandle b) override { log.push_back("loop " + std::to_string(b)); }
+  void dsStop(SoundHandle b) override { log.push_back("stop " + std::to_string(b)); }
+  void dsFree(SoundHandle b) override { log.push_back("free " + std::to_string(b)); }
+  void dsTerminate(SoundHandle) override { log.push_back("terminate"); }
+};
+
+// A Game wired to the fakes above.
+struct FakePlatform {
+  RecordingSurface surface;
+  ScriptedMessages messages;
+  ManualClock clock;
+  RecordingSound sound;
+
+  void attach(Game& g) {
+    g.Screen = &surface;
+    g.Messages = &messages;
+    g.Time = &clock;
+    g.Sound = &sound;
+  }
+};
+
+}  // namespace vudeve::testing
