@@ -141,18 +141,35 @@ class RecordingSound final : public SoundLibrary {
   void dsTerminate(SoundHandle) override { log.push_back("terminate"); }
 };
 
+// A main window that remembers where it was put and whether it was closed.
+class FakeWindow final : public MainWindow {
+ public:
+  double top = 0;
+  bool placed = false;
+  bool quitted = false;
+  double topTwips() const override { return top; }
+  void placeTwips(double, double t, double, double) override {
+    placed = true;
+    top = t;
+  }
+  std::uintptr_t handle() const override { return 1; }
+  void quit() override { quitted = true; }
+};
+
 // A Game wired to the fakes above.
 struct FakePlatform {
   RecordingSurface surface;
   ScriptedMessages messages;
   ManualClock clock;
   RecordingSound sound;
+  FakeWindow window;
 
   void attach(Game& g) {
     g.Screen = &surface;
     g.Messages = &messages;
     g.Time = &clock;
     g.Sound = &sound;
+    g.Window = &window;
   }
 };
 
