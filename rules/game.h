@@ -111,6 +111,7 @@ struct Game {
   Menu* Menus = &OwnMenu;
   SoundLibrary* Sound = &NullPlatform::sound();
   RecordPanel* Panel = &NullPlatform::panel();
+  MainWindow* Window = &NullPlatform::window();
 
   // --- Board, hands, kings ---
   BoardMap Board{};
