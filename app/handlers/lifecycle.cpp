@@ -14,7 +14,7 @@ constexpr double WindowHeight = 8000;
 }  // namespace
 
 void Form_Load(Game& g) {
-  サウンド準備(g);
+  loadSounds(g, g.Window->handle());
 
   g.RecordMode = FalseValue;
   g.GuidanceOn = FalseValue;
@@ -32,7 +32,7 @@ void Form_Load(Game& g) {
   if (g.Window->topTwips() != PlacedTop) g.Window->placeTwips(0, 0, WindowWidth, WindowHeight);
 }
 
-void 終了処理(Game& g) { サウンド解放(g); }
+void 終了処理(Game& g) { releaseSounds(g); }
 
 void OWARI_Click(Game& g) {
   終了処理(g);
