@@ -87,5 +87,19 @@ TEST(Record, ANewGameOverwritesOnlyWhatItReaches) {
   EXPECT_EQ(g.RecordBoard[8][5][5], 107);
 }
 
+TEST(Record, RoomForAnIndexMakesItValidInEveryArray) {
+  Game g;
+  g.RecordComTimeAfter.resize(10);  // however the arrays got out of step
+  ensureRecordCapacity(g, 800);
+  for (std::size_t size : {g.RecordBoard.size(), g.RecordManHand.size(), g.RecordComHand.size(),
+                           g.RecordManTimeBefore.size(), g.RecordManTimeAfter.size(),
+                           g.RecordComTimeBefore.size(), g.RecordComTimeAfter.size()})
+    EXPECT_GT(size, 800u);
+  const std::size_t before = g.RecordBoard.size();
+  ensureRecordCapacity(g, -5);
+  ensureRecordCapacity(g, 3);
+  EXPECT_EQ(g.RecordBoard.size(), before);
+}
+
 }  // namespace
 }  // namespace vudeve

@@ -275,6 +275,23 @@ TEST_F(RealSoundLibrary, HandlesDieWithTheLibrary) {
   EXPECT_EQ(playing(0), 0);
 }
 
+TEST_F(RealSoundLibrary, NoSoundDeviceGivesNoLibraryHandle) {
+  library_->dsTerminate(handle_);
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  handle_ = library_->dsInitialize(0);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  EXPECT_EQ(handle_, 0u);
+  const std::vector<unsigned char> wave = makeWave(0.1);
+  EXPECT_EQ(library_->dsCreateDSB(handle_, wave.data(), wave.size(), 3), 0u);
+  handle_ = library_->dsInitialize(0);
+  EXPECT_NE(handle_, 0u);
+}
+
+TEST_F(RealSoundLibrary, IsFoundNextToTheRunningProgram) {
+  LoadedSoundLibrary byName;
+  EXPECT_TRUE(byName.loaded());
+}
+
 TEST_F(RealSoundLibrary, TheBindingLoadsTheWavesFromTheCurrentFolder) {
   library_->dsTerminate(handle_);
   InScratchFolder folder;
