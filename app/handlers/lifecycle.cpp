@@ -14,7 +14,7 @@ constexpr double WindowHeight = 8000;
 }  // namespace
 
 void Form_Load(Game& g) {
-  loadSounds(g, g.Window->handle());
+  loadSounds(g);
 
   g.RecordMode = FalseValue;
   g.GuidanceOn = FalseValue;
