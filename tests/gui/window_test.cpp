@@ -68,13 +68,16 @@ class WindowTest : public QObject {
     QTest::addColumn<int>("code");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
-    QTest::newRow("MAN king") << vudeve::ManKing << 5.0 << 9.0;
-    QTest::newRow("MAN rook") << vudeve::ManRook << 8.0 << 8.0;
-    QTest::newRow("COM bishop") << vudeve::ComBishop << 8.0 << 2.0;
-    QTest::newRow("empty square") << vudeve::Empty << 5.0 << 5.0;
-    QTest::newRow("MAN hand stand") << vudeve::Empty << 11.0 << 4.0;
-    QTest::newRow("background right") << vudeve::MidoriCode << 13.0 << 5.0;
-    QTest::newRow("background left") << vudeve::MidoriCode << -2.0 << 5.0;
+    QTest::addColumn<bool>("resized");
+    QTest::newRow("MAN king") << vudeve::ManKing << 5.0 << 9.0 << false;
+    QTest::newRow("MAN rook") << vudeve::ManRook << 8.0 << 8.0 << false;
+    QTest::newRow("COM bishop") << vudeve::ComBishop << 8.0 << 2.0 << false;
+    QTest::newRow("empty square") << vudeve::Empty << 5.0 << 5.0 << false;
+    QTest::newRow("MAN hand stand") << vudeve::Empty << 11.0 << 4.0 << false;
+    QTest::newRow("background right") << vudeve::MidoriCode << 13.0 << 5.0 << false;
+    QTest::newRow("background left") << vudeve::MidoriCode << -2.0 << 5.0 << false;
+    QTest::newRow("COM king, resized") << vudeve::ComKing << 5.0 << 1.0 << true;
+    QTest::newRow("background, resized") << vudeve::MidoriCode << 12.0 << 9.0 << true;
   }
   void evenPositionShowsPiecesAndBackground() {
     QFETCH(int, code);
@@ -86,14 +89,26 @@ class WindowTest : public QObject {
       QVERIFY2(sources.entryList({QStringLiteral("*.png")}).isEmpty(), "pictures exist but are not embedded");
       QSKIP("no pictures in this tree");
     }
+    QFETCH(bool, resized);
     Canvas& canvas = window_->canvas();
+    // After a resize the canvas is rebuilt from what was drawn before.
+    if (resized) window_->resize(1100, 700);
     const QImage shot = canvas.grab().toImage();
+    QCOMPARE(shot.width() > 1000, resized);
     const double ratio = shot.devicePixelRatio();
     const QRectF cell(canvas.toWidget(cellCorner(x, y)) * ratio, canvas.toWidget(cellCorner(x + 1, y + 1)) * ratio);
     const QColor expected = meanColor(picture, QRectF(picture.rect()));
     const QColor seen = meanColor(shot, cell);
     QVERIFY2(closeColors(seen, expected, 16), qPrintable(QStringLiteral("seen %1, picture %2")
                                                             .arg(seen.name(), expected.name())));
+    // A square left empty or a tile left unpainted must not pass for the picture.
+    for (int other : {vudeve::Empty, vudeve::TitleCode}) {
+      if (other == code) continue;
+      const QImage wrong(vudeve::window::Pictures::resourcePath(other));
+      const QColor wrongMean = meanColor(wrong, QRectF(wrong.rect()));
+      if (!closeColors(wrongMean, expected, 16)) QVERIFY(!closeColors(seen, wrongMean, 8));
+    }
+    QVERIFY(!closeColors(seen, vudeve::window::qbColor(vudeve::BackColorIndex), 8));
   }
 
   void menuBarHasEveryEntryInOrder() {
