@@ -1,0 +1,276 @@
+// The five background tiles and the title picture. Every continuous pattern
+// in a tile is periodic in the tile's width and height, so the tiles join
+// without seams in both directions.
+#include "generator.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace gen {
+namespace {
+
+constexpr int W = CellW;
+constexpr int H = CellH;
+
+// Fractal noise over the tile with `cellsX` x `cellsY` lattice cells, so it
+// repeats exactly once per tile.
+double tileNoise(double x, double y, int cellsX, int cellsY, std::uint32_t seed, int octaves) {
+    return fbm(x * cellsX / W, y * cellsY / H, seed, octaves, cellsX, cellsY);
+}
+
+template <class ColourAt>
+QImage paint(ColourAt colourAt) {
+    QImage img(W, H, QImage::Format_RGB32);
+    for (int y = 0; y < H; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < W; ++x) line[x] = colourAt(x, y).rgb();
+    }
+    return img;
+}
+
+// Calls draw(dx, dy) for the tile's own position and its eight neighbours,
+// so anything crossing an edge comes back in on the other side.
+template <class Draw>
+void wrapped(Draw draw) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) draw(dx * W, dy * H);
+}
+
+QImage mud() {
+    const QColor deep(38, 36, 20), earth(78, 68, 38), moss(92, 98, 50), dry(120, 104, 66);
+    QImage img = paint([&](int x, int y) {
+        const double body = tileNoise(x, y, 3, 4, 21u, 5);
+        const double tint = tileNoise(x, y, 2, 2, 22u, 3);
+        const double wet = tileNoise(x, y, 2, 3, 23u, 4);
+        QColor c = mixColor(deep, earth, smoothstep(0.25, 0.7, body));
+        c = mixColor(c, moss, 0.55 * smoothstep(0.45, 0.75, tint));
+        c = mixColor(c, dry, 0.5 * smoothstep(0.62, 0.8, body));
+        // Wet hollows are darker with a faint sheen on their rim.
+        const double hollow = smoothstep(0.58, 0.68, wet);
+        c = mixColor(c, deep, 0.55 * hollow);
+        c = mixColor(c, QColor(150, 150, 110), 0.18 * (smoothstep(0.55, 0.6, wet) - smoothstep(0.6, 0.66, wet)));
+        return scaled(c, 0.92 + 0.16 * lattice(x, y, 24u));
+    });
+    // Grit and small stones.
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    Random rnd(25u);
+    for (int i = 0; i < 26; ++i) {
+        const double x = rnd.range(0, W), y = rnd.range(0, H), r = rnd.range(0.8, 2.6);
+        const int tone = static_cast<int>(rnd.range(70, 140));
+        wrapped([&](int dx, int dy) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(20, 16, 8, 90));
+            p.drawEllipse(QPointF(x + dx + 0.6, y + dy + 0.8), r, r * 0.8);
+            p.setBrush(QColor(tone, tone - 8, tone - 30, 200));
+            p.drawEllipse(QPointF(x + dx, y + dy), r, r * 0.8);
+        });
+    }
+    return img;
+}
+
+QImage tatami() {
+    // Rush strands run top to bottom, nine pixels wide; the binding threads
+    // cross every 41 pixels, three per tile.
+    constexpr int strand = 9;
+    constexpr int threadGap = 41;
+    const QColor straw(196, 196, 118), shade(128, 134, 66);
+    return paint([&](int x, int y) {
+        const int i = x / strand;
+        const double across = (x % strand + 0.5) / strand;
+        const int yy = y + threadGap / 2;
+        const int segment = yy / threadGap;
+        const double along = double(yy % threadGap) / threadGap;
+        // Round stalks: dark at their sides; alternate segments lie over or
+        // under the thread and catch the light differently.
+        double light = 0.55 + 0.45 * std::sin(M_PI * across);
+        light *= ((i + segment) % 2 == 0) ? 1.0 : 0.9;
+        // Pinched where the thread binds them.
+        const double pinch = std::min(along, 1.0 - along);
+        light *= 0.78 + 0.22 * smoothstep(0.0, 0.12, pinch);
+        const double fibre = tileNoise(x, y, 11, 3, 31u + i, 3);
+        const double tone = 0.5 + 0.35 * (lattice(i, segment, 32u) - 0.5);
+        QColor c = mixColor(shade, straw, clamp01(light * (0.75 + 0.5 * fibre) * tone * 1.5));
+        if (pinch * threadGap < 1.2) c = mixColor(c, QColor(70, 70, 40), 0.6);
+        return scaled(c, 0.96 + 0.08 * lattice(x, y, 33u));
+    });
+}
+
+QImage bamboo() {
+    struct Stalk {
+        int left, width;
+        int nodes[2];
+        int nodeCount;
+    };
+    const Stalk stalks[] = {{0, 30, {25, 87}, 2}, {30, 37, {58, 0}, 1}, {67, 32, {8, 70}, 2}};
+    const QColor gap(34, 28, 16), dark(52, 92, 30), green(118, 160, 58), pale(196, 214, 130);
+    return paint([&](int x, int y) {
+        for (int s = 0; s < 3; ++s) {
+            const Stalk& st = stalks[s];
+            if (x < st.left || x >= st.left + st.width) continue;
+            const double across = (x - st.left + 0.5) / st.width;
+            if (across < 0.04 || across > 0.96) return gap;
+            // Round stalk lit from the left, with a glossy strip.
+            const double round = std::sin(M_PI * (across - 0.04) / 0.92);
+            QColor c = mixColor(dark, green, std::pow(round, 0.7));
+            c = mixColor(c, pale, 0.55 * std::exp(-std::pow((across - 0.3) / 0.07, 2)));
+            const double streak = tileNoise(x, y, 33, 2, 41u + s, 3);
+            c = scaled(c, 0.86 + 0.28 * streak);
+            for (int n = 0; n < st.nodeCount; ++n) {
+                int d = y - st.nodes[n];
+                if (d > H / 2) d -= H;
+                if (d < -H / 2) d += H;
+                // A node: a dark groove with a raised pale ring below it.
+                if (d >= -1 && d <= 0) c = mixColor(c, gap, 0.75);
+                else if (d >= 1 && d <= 3) c = mixColor(c, pale, 0.45 * round);
+                else if (d >= -5 && d < -1) c = scaled(c, 0.82 + 0.04 * (d + 5));
+                else if (d > 3 && d <= 8) c = scaled(c, 0.92 + 0.01 * d);
+            }
+            return c;
+        }
+        return gap;
+    });
+}
+
+QImage space() {
+    const QColor night(5, 6, 22), indigo(24, 22, 70), violet(70, 30, 90), teal(20, 70, 90);
+    QImage img = paint([&](int x, int y) {
+        const double cloud = tileNoise(x, y, 3, 3, 51u, 5);
+        const double hue = tileNoise(x, y, 2, 2, 52u, 3);
+        QColor c = mixColor(night, indigo, smoothstep(0.35, 0.8, cloud));
+        c = mixColor(c, hue > 0.5 ? violet : teal, 0.45 * smoothstep(0.55, 0.85, cloud) * std::abs(hue - 0.5) * 2);
+        return c;
+    });
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    Random rnd(53u);
+    for (int i = 0; i < 46; ++i) {
+        const double x = rnd.range(0, W), y = rnd.range(0, H);
+        const double b = rnd.next();
+        const double r = b > 0.93 ? 2.4 : (b > 0.7 ? 1.5 : 0.9);
+        const QColor tint = rnd.next() < 0.3 ? QColor(255, 220, 180) : QColor(210, 225, 255);
+        wrapped([&](int dx, int dy) {
+            const QPointF at(x + dx, y + dy);
+            QRadialGradient glow(at, r * 3);
+            glow.setColorAt(0, QColor(tint.red(), tint.green(), tint.blue(), 120));
+            glow.setColorAt(1, QColor(tint.red(), tint.green(), tint.blue(), 0));
+            p.setBrush(glow);
+            p.drawEllipse(at, r * 3, r * 3);
+            p.setBrush(QColor(255, 255, 255, static_cast<int>(160 + 95 * b)));
+            p.drawEllipse(at, r * 0.6, r * 0.6);
+            if (r > 2) {
+                p.setPen(QPen(QColor(230, 240, 255, 150), 0.8));
+                p.drawLine(at - QPointF(r * 3.5, 0), at + QPointF(r * 3.5, 0));
+                p.drawLine(at - QPointF(0, r * 3.5), at + QPointF(0, r * 3.5));
+                p.setPen(Qt::NoPen);
+            }
+        });
+    }
+    return img;
+}
+
+QImage brick() {
+    // Six courses of 21 and 20 pixels; each course two bricks, the odd
+    // courses shifted by a quarter tile for a running bond.
+    constexpr int courses[6] = {21, 20, 21, 20, 21, 20};
+    constexpr int mortar = 3;
+    const QColor mortarLight(176, 166, 146), mortarDark(120, 112, 98);
+    const QColor clayDark(110, 40, 26), clay(160, 66, 42), clayLight(190, 100, 64);
+    return paint([&](int x, int y) {
+        int course = 0, top = 0;
+        while (y >= top + courses[course]) top += courses[course++];
+        const int height = courses[course];
+        const int shifted = wrap(x - (course % 2 ? 25 : 0), W);
+        const int index = shifted < 50 ? 0 : 1;
+        const int left = index == 0 ? 0 : 50, width = index == 0 ? 50 : 49;
+        const int lx = shifted - left, ly = y - top;
+        const double grit = tileNoise(x, y, 9, 11, 61u, 3);
+        if (lx < mortar || ly < mortar)
+            return mixColor(mortarDark, mortarLight, grit + 0.2 * lattice(x, y, 62u));
+        const double tone = lattice(course, index, 63u);
+        QColor c = mixColor(clayDark, clay, 0.55 + 0.45 * tone);
+        c = mixColor(c, clayLight, 0.4 * smoothstep(0.55, 0.8, tileNoise(x, y, 6, 6, 64u, 4)));
+        c = scaled(c, 0.85 + 0.3 * grit);
+        // Slight bevel: lit upper-left edges, shaded lower-right ones.
+        const int bx = lx - mortar, by = ly - mortar;
+        const int bw = width - mortar, bh = height - mortar;
+        if (bx < 2 || by < 2) c = scaled(c, 1.15);
+        else if (bx >= bw - 2 || by >= bh - 2) c = scaled(c, 0.78);
+        return scaled(c, 0.94 + 0.12 * lattice(x, y, 65u));
+    });
+}
+
+}  // namespace
+
+std::vector<NamedImage> backgroundImages() {
+    return {
+        {QStringLiteral("HAIKEI_MIDORI"), mud()},  {QStringLiteral("HAIKEI_TATAMI"), tatami()},
+        {QStringLiteral("HAIKEI_TAKE"), bamboo()}, {QStringLiteral("HAIKEI_UCHU"), space()},
+        {QStringLiteral("HAIKEI_RENGA"), brick()},
+    };
+}
+
+QImage titleImage(const QString& kanjiFamily, const QString& latinFamily) {
+    QImage img(TitleW, TitleH, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // A dark lacquer plate with a thin gold rim, so the name reads on every
+    // background.
+    const QRectF plate(3, 3, TitleW - 6, TitleH - 6);
+    QLinearGradient lacquer(plate.topLeft(), plate.bottomLeft());
+    lacquer.setColorAt(0, QColor(58, 22, 14, 235));
+    lacquer.setColorAt(1, QColor(20, 8, 6, 235));
+    p.setPen(QPen(QColor(214, 176, 92), 3.0));
+    p.setBrush(lacquer);
+    p.drawRoundedRect(plate, 16, 16);
+    p.setPen(QPen(QColor(214, 176, 92, 120), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(plate.adjusted(7, 7, -7, -7), 10, 10);
+
+    // A red seal with 将棋 written top to bottom.
+    const QRectF seal(22, 14, 62, TitleH - 28);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 30, 24));
+    p.drawRoundedRect(seal, 6, 6);
+    QFont kanji(kanjiFamily);
+    kanji.setPixelSize(36);
+    for (int i = 0; i < 2; ++i) {
+        QPainterPath ch;
+        ch.addText(0, 0, kanji, i == 0 ? QStringLiteral("将") : QStringLiteral("棋"));
+        const QRectF r = ch.boundingRect();
+        const QPointF at(seal.center().x() - r.center().x(), seal.top() + 22 + i * 40 - r.center().y());
+        ch.translate(at);
+        p.fillPath(ch, QColor(255, 240, 225));
+        p.strokePath(ch, QPen(QColor(255, 240, 225), 1.6));
+    }
+
+    // The name in gold with a dark edge and a drop shadow.
+    QFont latin(latinFamily);
+    latin.setPixelSize(92);
+    latin.setBold(true);
+    latin.setItalic(true);
+    latin.setLetterSpacing(QFont::PercentageSpacing, 104);
+    QPainterPath name;
+    name.addText(0, 0, latin, QStringLiteral("vudeve"));
+    const QRectF r = name.boundingRect();
+    const QRectF room(seal.right() + 12, 8, TitleW - seal.right() - 30, TitleH - 16);
+    name.translate(room.center().x() - r.center().x(), room.center().y() - r.center().y());
+    p.fillPath(name.translated(3, 4), QColor(0, 0, 0, 150));
+    QLinearGradient gold(0, name.boundingRect().top(), 0, name.boundingRect().bottom());
+    gold.setColorAt(0.0, QColor(255, 240, 170));
+    gold.setColorAt(0.45, QColor(230, 182, 70));
+    gold.setColorAt(0.55, QColor(200, 146, 40));
+    gold.setColorAt(1.0, QColor(250, 210, 110));
+    p.strokePath(name, QPen(QColor(60, 30, 8), 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(name, gold);
+    p.end();
+    return img;
+}
+
+}  // namespace gen
