@@ -40,27 +40,31 @@ void wrapped(Draw draw) {
 }
 
 QImage mud() {
-    const QColor deep(38, 36, 20), earth(78, 68, 38), moss(92, 98, 50), dry(120, 104, 66);
+    const QColor wet(40, 40, 22), earth(82, 70, 42), ridge(112, 96, 62);
+    // Churned mud: a height field lit from the upper left, wet and greenish
+    // in the hollows, drier on the ridges.
+    auto height = [](int x, int y) {
+        return 0.65 * tileNoise(x, y, 3, 4, 21u, 4) + 0.35 * tileNoise(x, y, 7, 8, 22u, 2);
+    };
     QImage img = paint([&](int x, int y) {
-        const double body = tileNoise(x, y, 3, 4, 21u, 5);
-        const double tint = tileNoise(x, y, 2, 2, 22u, 3);
-        const double wet = tileNoise(x, y, 2, 3, 23u, 4);
-        QColor c = mixColor(deep, earth, smoothstep(0.25, 0.7, body));
-        c = mixColor(c, moss, 0.55 * smoothstep(0.45, 0.75, tint));
-        c = mixColor(c, dry, 0.5 * smoothstep(0.62, 0.8, body));
-        // Wet hollows are darker with a faint sheen on their rim.
-        const double hollow = smoothstep(0.58, 0.68, wet);
-        c = mixColor(c, deep, 0.55 * hollow);
-        c = mixColor(c, QColor(150, 150, 110), 0.18 * (smoothstep(0.55, 0.6, wet) - smoothstep(0.6, 0.66, wet)));
-        return scaled(c, 0.92 + 0.16 * lattice(x, y, 24u));
+        const double h = height(x, y);
+        const double slope = height(x - 1, y - 1) - height(x + 1, y + 1);
+        const double tint = tileNoise(x, y, 2, 3, 23u, 3);
+        QColor c = mixColor(wet, earth, smoothstep(0.3, 0.55, h));
+        c = mixColor(c, ridge, 0.6 * smoothstep(0.55, 0.75, h));
+        c = mixColor(c, QColor(70, 82, 40), 0.35 * tint);
+        c = scaled(c, 0.92 + 3.5 * slope);
+        // A wet sheen in the deepest hollows.
+        c = mixColor(c, QColor(120, 130, 100), 0.5 * smoothstep(0.75, 1.0, 1.0 - h) * clamp01(slope * 30));
+        return scaled(c, 0.93 + 0.14 * lattice(x, y, 24u));
     });
     // Grit and small stones.
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Random rnd(25u);
-    for (int i = 0; i < 26; ++i) {
-        const double x = rnd.range(0, W), y = rnd.range(0, H), r = rnd.range(0.8, 2.6);
-        const int tone = static_cast<int>(rnd.range(70, 140));
+    for (int i = 0; i < 18; ++i) {
+        const double x = rnd.range(0, W), y = rnd.range(0, H), r = rnd.range(0.8, 2.2);
+        const int tone = static_cast<int>(rnd.range(80, 135));
         wrapped([&](int dx, int dy) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(20, 16, 8, 90));
@@ -74,27 +78,29 @@ QImage mud() {
 
 QImage tatami() {
     // Rush strands run top to bottom, nine pixels wide; the binding threads
-    // cross every 41 pixels, three per tile.
+    // cross every 41 pixels, three per tile, and the strands pass over and
+    // under them in turn.
     constexpr int strand = 9;
     constexpr int threadGap = 41;
-    const QColor straw(196, 196, 118), shade(128, 134, 66);
+    const QColor straw(204, 202, 126), shade(120, 128, 62), gold(206, 186, 110);
     return paint([&](int x, int y) {
         const int i = x / strand;
         const double across = (x % strand + 0.5) / strand;
         const int yy = y + threadGap / 2;
         const int segment = yy / threadGap;
-        const double along = double(yy % threadGap) / threadGap;
-        // Round stalks: dark at their sides; alternate segments lie over or
-        // under the thread and catch the light differently.
-        double light = 0.55 + 0.45 * std::sin(M_PI * across);
-        light *= ((i + segment) % 2 == 0) ? 1.0 : 0.9;
-        // Pinched where the thread binds them.
+        const double along = (yy % threadGap + 0.5) / threadGap;
+        // Each strand is two or three round stalks side by side.
+        const double stalks = 0.6 + 0.4 * std::abs(std::sin(M_PI * across * 2.0));
+        double light = (0.55 + 0.45 * std::sin(M_PI * across)) * stalks;
+        light *= ((i + segment) % 2 == 0) ? 1.0 : 0.84;
+        // The strands dip where the thread binds them.
         const double pinch = std::min(along, 1.0 - along);
-        light *= 0.78 + 0.22 * smoothstep(0.0, 0.12, pinch);
-        const double fibre = tileNoise(x, y, 11, 3, 31u + i, 3);
-        const double tone = 0.5 + 0.35 * (lattice(i, segment, 32u) - 0.5);
-        QColor c = mixColor(shade, straw, clamp01(light * (0.75 + 0.5 * fibre) * tone * 1.5));
-        if (pinch * threadGap < 1.2) c = mixColor(c, QColor(70, 70, 40), 0.6);
+        light *= 0.8 + 0.2 * smoothstep(0.0, 0.15, pinch);
+        const double fibre = tileNoise(x, y, 11, 4, 31u, 3);
+        light *= 0.85 + 0.3 * fibre;
+        QColor c = mixColor(shade, straw, clamp01(light));
+        c = mixColor(c, gold, 0.5 * lattice(i, segment, 32u));
+        if (pinch * threadGap < 1.0) c = mixColor(c, QColor(96, 96, 56), 0.45);
         return scaled(c, 0.96 + 0.08 * lattice(x, y, 33u));
     });
 }
@@ -104,8 +110,9 @@ QImage bamboo() {
         int left, width;
         int nodes[2];
         int nodeCount;
+        double age;
     };
-    const Stalk stalks[] = {{0, 30, {25, 87}, 2}, {30, 37, {58, 0}, 1}, {67, 32, {8, 70}, 2}};
+    const Stalk stalks[] = {{0, 30, {25, 87}, 2, 0.1}, {30, 37, {58, 0}, 1, 0.35}, {67, 32, {8, 70}, 2, 0.0}};
     const QColor gap(34, 28, 16), dark(52, 92, 30), green(118, 160, 58), pale(196, 214, 130);
     return paint([&](int x, int y) {
         for (int s = 0; s < 3; ++s) {
@@ -119,6 +126,8 @@ QImage bamboo() {
             c = mixColor(c, pale, 0.55 * std::exp(-std::pow((across - 0.3) / 0.07, 2)));
             const double streak = tileNoise(x, y, 33, 2, 41u + s, 3);
             c = scaled(c, 0.86 + 0.28 * streak);
+            // Older stalks turn yellow.
+            c = mixColor(c, QColor(170, 160, 70), st.age * std::pow(round, 0.5));
             for (int n = 0; n < st.nodeCount; ++n) {
                 int d = y - st.nodes[n];
                 if (d > H / 2) d -= H;
@@ -148,10 +157,10 @@ QImage space() {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     Random rnd(53u);
-    for (int i = 0; i < 46; ++i) {
+    for (int i = 0; i < 40; ++i) {
         const double x = rnd.range(0, W), y = rnd.range(0, H);
         const double b = rnd.next();
-        const double r = b > 0.93 ? 2.4 : (b > 0.7 ? 1.5 : 0.9);
+        const double r = b > 0.97 ? 2.2 : (b > 0.75 ? 1.4 : 0.85);
         const QColor tint = rnd.next() < 0.3 ? QColor(255, 220, 180) : QColor(210, 225, 255);
         wrapped([&](int dx, int dy) {
             const QPointF at(x + dx, y + dy);
@@ -163,9 +172,9 @@ QImage space() {
             p.setBrush(QColor(255, 255, 255, static_cast<int>(160 + 95 * b)));
             p.drawEllipse(at, r * 0.6, r * 0.6);
             if (r > 2) {
-                p.setPen(QPen(QColor(230, 240, 255, 150), 0.8));
-                p.drawLine(at - QPointF(r * 3.5, 0), at + QPointF(r * 3.5, 0));
-                p.drawLine(at - QPointF(0, r * 3.5), at + QPointF(0, r * 3.5));
+                p.setPen(QPen(QColor(230, 240, 255, 110), 0.7));
+                p.drawLine(at - QPointF(r * 2.6, 0), at + QPointF(r * 2.6, 0));
+                p.drawLine(at - QPointF(0, r * 2.6), at + QPointF(0, r * 2.6));
                 p.setPen(Qt::NoPen);
             }
         });
@@ -175,7 +184,7 @@ QImage space() {
 
 QImage brick() {
     // Six courses of 21 and 20 pixels; each course two bricks, the odd
-    // courses shifted by a quarter tile for a running bond.
+    // courses shifted by half a brick for a running bond.
     constexpr int courses[6] = {21, 20, 21, 20, 21, 20};
     constexpr int mortar = 3;
     const QColor mortarLight(176, 166, 146), mortarDark(120, 112, 98);

@@ -154,7 +154,7 @@ QImage drawPiece(const QImage& square, const PieceLook& look, const QString& fam
     if (look.upsideDown) place.rotate(180);
     const QPainterPath outline = place.map(pieceOutline(w, h));
     // The character sits below the middle, in the wide part of the piece.
-    const double glyphSize = 0.66 * w;
+    const double glyphSize = 0.68 * w;
     const QPainterPath glyph = place.map(
         QTransform::fromTranslate(0, 0.085 * h).map(glyphPath(look.text, family, glyphSize)));
 
@@ -205,7 +205,7 @@ QImage drawPiece(const QImage& square, const PieceLook& look, const QString& fam
                                                   Qt::RoundJoin));
     p.restore();
     p.fillPath(glyph, ink);
-    p.strokePath(glyph, QPen(ink, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.strokePath(glyph, QPen(ink, 2.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
 }

@@ -30,11 +30,11 @@ void finish(std::vector<double>& s, int rate, double peak, double fadeSeconds) {
 // A piece snapped onto a wooden board: a very short burst of noise and the
 // quickly dying ring of the board and piece.
 std::vector<double> pieceClick() {
-    std::vector<double> s = silence(EffectRate, 0.16);
+    std::vector<double> s = silence(EffectRate, 0.12);
     struct Mode {
         double freq, amp, decay;
     };
-    const Mode modes[] = {{190, 0.35, 0.022}, {720, 0.30, 0.028}, {1180, 0.60, 0.016},
+    const Mode modes[] = {{190, 0.35, 0.016}, {720, 0.30, 0.018}, {1180, 0.60, 0.014},
                           {2330, 0.45, 0.010}, {3470, 0.32, 0.007}, {5150, 0.20, 0.004}};
     Random rnd(71u);
     double low = 0;
@@ -105,13 +105,17 @@ double midiFreq(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 
 // One koto-like pluck, added into the loop; anything reaching past the end
 // continues at the start, so the loop is seamless.
-void pluck(std::vector<double>& s, double start, int note, double velocity) {
+void pluck(std::vector<double>& s, double start, int note, double velocity, std::uint32_t seed) {
     const double f = midiFreq(note);
     const double decay = 1.3 * std::pow(220.0 / f, 0.3);
     const int n = static_cast<int>(NoteLife * MusicRate);
     const size_t first = static_cast<size_t>(std::lround(start * MusicRate));
+    Random rnd(seed);
+    double previousNoise = 0;
     for (int i = 0; i < n; ++i) {
         const double t = double(i) / MusicRate;
+        // A plucked silk string starts a little sharp and settles.
+        const double bentTime = t + 0.006 * 0.04 * (1 - std::exp(-t / 0.04));
         double v = 0;
         for (int k = 1; k <= 9; ++k) {
             const double fk = f * k * std::sqrt(1 + 0.0003 * k * k);
@@ -119,8 +123,12 @@ void pluck(std::vector<double>& s, double start, int note, double velocity) {
             // Plucked near the bridge: bright at first, the upper partials
             // dying faster.
             const double amp = std::abs(std::sin(k * M_PI * 0.2)) / k;
-            v += amp * std::sin(2 * M_PI * fk * t) * std::exp(-t * (1 + 0.45 * (k - 1)) / decay);
+            v += amp * std::sin(2 * M_PI * fk * bentTime) * std::exp(-t * (1 + 0.45 * (k - 1)) / decay);
         }
+        // The scrape of the plectrum.
+        const double noise = rnd.next() * 2 - 1;
+        v += 0.12 * (noise - previousNoise) * std::exp(-t / 0.002);
+        previousNoise = noise;
         const double attack = std::min(1.0, t / 0.003);
         const double left = NoteLife - t;
         const double release = left < 0.4 ? 0.5 - 0.5 * std::cos(M_PI * left / 0.4) : 1.0;
@@ -152,9 +160,10 @@ const int kBassRoots[Bars] = {50, 55, 52, 45, 50, 55, 52, 50};
 std::vector<double> backgroundMusic() {
     std::vector<double> s = silence(MusicRate, Loop);
     // A soft echo of every pluck stands in for the room.
+    std::uint32_t seed = 90;
     auto play = [&](double at, int pitch, double velocity) {
-        pluck(s, at, pitch, velocity);
-        pluck(s, at + Beat / 2, pitch, velocity * 0.22);
+        pluck(s, at, pitch, velocity, seed++);
+        pluck(s, at + Beat / 2, pitch, velocity * 0.22, seed++);
     };
     double at = 0;
     Random rnd(81u);
