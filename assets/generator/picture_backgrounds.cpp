@@ -82,7 +82,7 @@ QImage tatami() {
     // under them in turn.
     constexpr int strand = 9;
     constexpr int threadGap = 41;
-    const QColor straw(204, 202, 126), shade(120, 128, 62), gold(206, 186, 110);
+    const QColor straw(194, 194, 120), shade(112, 120, 58), gold(196, 178, 104);
     return paint([&](int x, int y) {
         const int i = x / strand;
         const double across = (x % strand + 0.5) / strand;
@@ -113,7 +113,7 @@ QImage bamboo() {
         double age;
     };
     const Stalk stalks[] = {{0, 30, {25, 87}, 2, 0.1}, {30, 37, {58, 0}, 1, 0.35}, {67, 32, {8, 70}, 2, 0.0}};
-    const QColor gap(34, 28, 16), dark(52, 92, 30), green(118, 160, 58), pale(196, 214, 130);
+    const QColor gap(30, 26, 14), dark(42, 78, 26), green(100, 140, 50), pale(180, 200, 120);
     return paint([&](int x, int y) {
         for (int s = 0; s < 3; ++s) {
             const Stalk& st = stalks[s];
@@ -256,12 +256,12 @@ QImage titleImage(const QString& kanjiFamily, const QString& latinFamily) {
         const QPointF at(seal.center().x() - r.center().x(), seal.top() + 22 + i * 40 - r.center().y());
         ch.translate(at);
         p.fillPath(ch, QColor(255, 240, 225));
-        p.strokePath(ch, QPen(QColor(255, 240, 225), 1.6));
+        p.strokePath(ch, QPen(QColor(255, 240, 225), 2.4));
     }
 
     // The name in gold with a dark edge and a drop shadow.
     QFont latin(latinFamily);
-    latin.setPixelSize(92);
+    latin.setPixelSize(100);
     latin.setBold(true);
     latin.setItalic(true);
     latin.setLetterSpacing(QFont::PercentageSpacing, 104);
