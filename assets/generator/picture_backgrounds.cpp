@@ -73,6 +73,7 @@ QImage mud() {
             p.drawEllipse(QPointF(x + dx, y + dy), r, r * 0.8);
         });
     }
+    p.end();
     return img;
 }
 
@@ -179,6 +180,7 @@ QImage space() {
             }
         });
     }
+    p.end();
     return img;
 }
 

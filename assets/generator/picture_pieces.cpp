@@ -45,6 +45,7 @@ QImage boardSquare() {
     p.setPen(QPen(QColor(255, 240, 200, 60), 1.5));
     p.drawLine(QPointF(3, 3), QPointF(CellW - 3, 3));
     p.drawLine(QPointF(3, 3), QPointF(3, CellH - 3));
+    p.end();
     return img;
 }
 
