@@ -14,9 +14,10 @@ namespace vudeve {
 // platform, with the computer to move at the given level.
 std::unique_ptr<Game> makeToolGame(int level);
 
-// Loads position text onto the board and hands, sets the hand totals and
-// runs the survey once, as the move handler does before the computer's turn.
-// On malformed text nothing changes and the reason is in error.
+// Loads position text onto the board and hands with their totals, gives the
+// computer the move whatever side the text names, and runs the survey once,
+// as the move handler does before handing over. On malformed text nothing
+// changes and the reason is in error.
 bool loadPositionForComputer(Game& g, std::string_view text, std::string& error);
 
 }  // namespace vudeve
