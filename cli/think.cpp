@@ -68,7 +68,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   std::unique_ptr<Game> game = makeToolGame(static_cast<int>(*level));
   std::string error;
   if (!loadPositionForComputer(*game, position, error)) {
-    return usageError(err, "bad position: " + error);
+    return usageError(err, error);
   }
   ThinkHooks hooks(out, all);
   com_ban(*game, hooks);
