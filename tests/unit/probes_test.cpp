@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "engine/influence.h"
 #include "engine/probes.h"
 #include "support/board_builder.h"
@@ -14,6 +16,8 @@ struct CrowdCase {
   int x, y;
   int expected;
 };
+
+void PrintTo(const CrowdCase& c, std::ostream* os) { *os << "(" << c.x << ", " << c.y << ")"; }
 
 class Surroundings : public ::testing::TestWithParam<CrowdCase> {};
 
