@@ -208,6 +208,9 @@ struct Game {
   int BackgroundCode = 0;
   int GuidanceOn = FalseValue;
   int GuideColor = 2;
+  // Folder of the settings file "vudeve.ini": the folder the game is
+  // started from.
+  std::string SettingsFolder = ".";
 
   // --- Sound buffer handles (0 = no sound) ---
   SoundHandle OtherSound = 0;
