@@ -111,6 +111,7 @@ struct Game {
   Menu* Menus = &OwnMenu;
   SoundLibrary* Sound = &NullPlatform::sound();
   RecordPanel* Panel = &NullPlatform::panel();
+  MainWindow* Window = &NullPlatform::window();
 
   // --- Board, hands, kings ---
   BoardMap Board{};
@@ -212,7 +213,8 @@ struct Game {
   // started from.
   std::string SettingsFolder = ".";
 
-  // --- Sound buffer handles (0 = no sound) ---
+  // --- Sound: the library handle and four buffer handles (0 = no sound) ---
+  SoundHandle SoundLibraryHandle = 0;
   SoundHandle OtherSound = 0;
   SoundHandle ForbiddenSound = 0;
   SoundHandle PieceSound = 0;

@@ -49,11 +49,20 @@ class NullPanel final : public RecordPanel {
   void refreshFileList() override {}
 };
 
+class NullWindow final : public MainWindow {
+ public:
+  double topTwips() const override { return 0; }
+  void placeTwips(double, double, double, double) override {}
+  std::uintptr_t handle() const override { return 0; }
+  void quit() override {}
+};
+
 }  // namespace
 
 Surface& NullPlatform::surface() { static NullSurface s; return s; }
 MessageBoxes& NullPlatform::messages() { static NullMessages m; return m; }
 SoundLibrary& NullPlatform::sound() { static NullSound s; return s; }
 RecordPanel& NullPlatform::panel() { static NullPanel p; return p; }
+MainWindow& NullPlatform::window() { static NullWindow w; return w; }
 
 }  // namespace vudeve

@@ -118,6 +118,17 @@ class RecordPanel {
   virtual void refreshFileList() = 0;
 };
 
+// The main window itself: its placement, its handle for the sound library,
+// and ending the program.
+class MainWindow {
+ public:
+  virtual ~MainWindow() = default;
+  virtual double topTwips() const = 0;
+  virtual void placeTwips(double left, double top, double width, double height) = 0;
+  virtual std::uintptr_t handle() const = 0;
+  virtual void quit() = 0;
+};
+
 // Do-nothing implementations: no window, no sound. The stateless ones are
 // shared; a timer, a clock and a menu of its own come with every Game.
 struct NullPlatform {
@@ -125,6 +136,7 @@ struct NullPlatform {
   static MessageBoxes& messages();
   static SoundLibrary& sound();
   static RecordPanel& panel();
+  static MainWindow& window();
 };
 
 // Time of day stopped at 0; monotonic time advances on every pause so that
