@@ -432,6 +432,14 @@ class RecordingPanel final : public RecordPanel {
   }
   void showTextPanel() override { log.push_back("show"); }
   void hideAndClearTextPanel() override { log.push_back("hide"); }
+  std::string text(PanelText) const override { return {}; }
+  std::string drive() const override { return {}; }
+  std::string folderPath() const override { return {}; }
+  void setFolderPath(const std::string&) override {}
+  std::string fileListPath() const override { return {}; }
+  void setFileListPath(const std::string&) override {}
+  std::string fileName() const override { return {}; }
+  void refreshFileList() override {}
 };
 
 TEST_F(DrawFixture, RecordPanelSwitches) {
