@@ -96,6 +96,10 @@ void PlaceholderRecordPanel::setListsVisible(bool drive, bool dir, bool file) {
 
 void PlaceholderRecordPanel::showTextPanel() { textPanel_->show(); }
 
+std::string PlaceholderRecordPanel::text(PanelText box) const {
+  return texts_[static_cast<int>(box) - 1]->text().toStdString();
+}
+
 void PlaceholderRecordPanel::hideAndClearTextPanel() {
   for (QLineEdit* text : texts_) text->clear();
   textPanel_->hide();

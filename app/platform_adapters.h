@@ -72,8 +72,17 @@ class PlaceholderRecordPanel final : public RecordPanel {
   void setListsVisible(bool drive, bool dir, bool file) override;
   void showTextPanel() override;
   void hideAndClearTextPanel() override;
+  std::string text(PanelText box) const override;
+  std::string drive() const override { return folder_; }
+  std::string folderPath() const override { return folder_; }
+  void setFolderPath(const std::string& path) override { folder_ = path; }
+  std::string fileListPath() const override { return folder_; }
+  void setFileListPath(const std::string& path) override { folder_ = path; }
+  std::string fileName() const override { return {}; }
+  void refreshFileList() override {}
 
  private:
+  std::string folder_;
   QListWidget* drive_;
   QListWidget* dir_;
   QListWidget* file_;
