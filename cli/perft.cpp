@@ -1,11 +1,7 @@
 // vudeve-cli perft DEPTH POSITION [--divide]
 // Prints the number of move sequences of DEPTH plies from POSITION (position
-// text, in one argument or spread over several). With --divide, one line
-// per first move "FROMX FROMY TOX TOY PIECE COUNT" and then "total N"; a drop
-// has FROMX 11 (MAN) or -1 (COM) and FROMY the hand index 1..7, PIECE is the
-// code placed on the destination.
+// text, in one argument or spread over several); the output is printPerft's.
 #include <charconv>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,8 +26,6 @@ bool parseDepth(const std::string& text, int& depth) {
   const auto [stop, ec] = std::from_chars(text.data(), end, depth);
   return ec == std::errc() && stop == end && depth >= 0 && depth <= MaxDepth;
 }
-
-int handIndexOf(const Move& m) { return m.fromX == 11 ? m.fromY - 2 : m.fromY; }
 
 int runPerft(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   bool divide = false;
@@ -58,21 +52,7 @@ int runPerft(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return usageError(err);
   }
 
-  Perft perft(g);
-  if (!divide) {
-    out << perft.count(depth) << "\n";
-    return 0;
-  }
-  std::uint64_t total = 0;
-  for (const DivideLine& line : perft.divide(depth)) {
-    const Move& m = line.move;
-    const bool drop = m.fromX == 11 || m.fromX == -1;
-    out << m.fromX << ' ' << (drop ? handIndexOf(m) : m.fromY) << ' ' << m.toX << ' ' << m.toY << ' ' << m.piece
-        << ' ' << line.count << "\n";
-    total += line.count;
-  }
-  // Depth 0 has no first moves but still one sequence, the empty one.
-  out << "total " << (depth == 0 ? perft.count(0) : total) << "\n";
+  printPerft(out, g, depth, divide);
   return 0;
 }
 
