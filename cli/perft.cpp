@@ -1,11 +1,13 @@
-// vudeve-cli perft DEPTH POSITION [--divide]
+// vudeve-cli perft DEPTH POSITION [--divide] [--compulsory]
 // Prints the number of move sequences of DEPTH plies from POSITION (position
 // text, in one argument or spread over several); the output is printPerft's.
+// With --compulsory each side is held to compulsory capture.
 #include <charconv>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
+#include "rules/compulsory.h"
 #include "rules/perft.h"
 #include "rules/position_text.h"
 
@@ -14,7 +16,7 @@ namespace vudeve::cli {
 namespace {
 
 constexpr int MaxDepth = 20;
-const char* const Usage = "perft DEPTH POSITION [--divide]";
+const char* const Usage = "perft DEPTH POSITION [--divide] [--compulsory]";
 
 int usageError(std::ostream& err) {
   err << "usage: vudeve-cli " << Usage << "\n";
@@ -29,10 +31,13 @@ bool parseDepth(const std::string& text, int& depth) {
 
 int runPerft(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   bool divide = false;
+  MoveFilter filter = nullptr;
   std::vector<std::string> words;
   for (const std::string& arg : args) {
     if (arg == "--divide")
       divide = true;
+    else if (arg == "--compulsory")
+      filter = keepCompulsoryCaptures;
     else if (arg.rfind("--", 0) == 0)
       return usageError(err);
     else
@@ -52,7 +57,7 @@ int runPerft(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return usageError(err);
   }
 
-  printPerft(out, g, depth, divide);
+  printPerft(out, g, depth, divide, filter);
   return 0;
 }
 
