@@ -11,4 +11,9 @@ namespace vudeve {
 void 手順保存(Game& g, int fromX, int fromY, int toX, int toY, int piece, int captured,
               double manBefore, double manAfter, double comBefore, double comAfter);
 
+// Grows every record array together so that index is valid in all of them
+// (a negative index is ignored). Whoever writes a snapshot other than through
+// 手順保存, such as the record-file reader, calls this first.
+void ensureRecordCapacity(Game& g, int index);
+
 }  // namespace vudeve

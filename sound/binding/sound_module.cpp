@@ -46,8 +46,8 @@ void soundWarning(Game& g, const std::string& text) {
   g.Messages->show(text, "vudeve.dll", MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
-void startSoundLibrary(Game& g, std::uintptr_t windowHandle) {
-  g.SoundLibraryHandle = g.Sound->dsInitialize(windowHandle);
+void startSoundLibrary(Game& g) {
+  g.SoundLibraryHandle = g.Sound->dsInitialize(g.Window->handle());
   if (g.SoundLibraryHandle == 0) soundWarning(g, "Direct Soundインターフェースが作成できません。");
 }
 
@@ -69,8 +69,8 @@ void stopSoundLibrary(Game& g) {
   g.SoundLibraryHandle = 0;
 }
 
-void loadSounds(Game& g, std::uintptr_t windowHandle) {
-  startSoundLibrary(g, windowHandle);
+void loadSounds(Game& g) {
+  startSoundLibrary(g);
   g.OtherSound = loadWave(g, "その他.wav", EffectFlags);
   g.ForbiddenSound = loadWave(g, "禁止.wav", EffectFlags);
   g.PieceSound = loadWave(g, "駒打音.wav", EffectFlags);

@@ -50,8 +50,8 @@ class LoadedSoundLibrary final : public SoundLibrary {
 };
 
 // Module operations over g.Sound and g.SoundLibraryHandle.
-// Opens the library for the window; warns when it gives no handle.
-void startSoundLibrary(Game& g, std::uintptr_t windowHandle);
+// Opens the library for the main window; warns when it gives no handle.
+void startSoundLibrary(Game& g);
 // Buffer of a wave file found by bare name in the current folder, else in
 // the installed sounds folder; 0 without a library or a file.
 SoundHandle loadWave(Game& g, const std::string& name, int flags);
@@ -59,7 +59,7 @@ void stopSoundLibrary(Game& g);
 void soundWarning(Game& g, const std::string& text);
 
 // The start-up step: the library, then the three effects and the tune.
-void loadSounds(Game& g, std::uintptr_t windowHandle);
+void loadSounds(Game& g);
 // The shut-down step: the four buffers, then the library.
 void releaseSounds(Game& g);
 

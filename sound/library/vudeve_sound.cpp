@@ -77,6 +77,8 @@ std::uintptr_t dsInitialize(std::uintptr_t) {
   if (s.library != 0) return s.library;
   // A wave cut short is damaged, not a shorter sound.
   SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+  // The host program owns the signals.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -74,6 +74,39 @@ TEST_F(PieceMove, CapturedPiecesGoDemotedIntoTheCaptorsHand) {
   }
 }
 
+TEST_F(PieceMove, HandStandsShowTheCapturedPieces) {
+  g.Board[5][5] = ManSilver;
+  g.Board[4][4] = ComHorse;
+  駒移動(g, 5, 5, 4, 4, ManSilver);
+  const std::vector<int> manBishopCell = platform.surface.picturesAt(11, 8);
+  EXPECT_EQ(manBishopCell.back(), ManBishop);
+
+  platform.surface.clear();
+  g.Board[6][6] = ComGold;
+  g.Board[6][7] = ManDragon;
+  駒移動(g, 6, 6, 6, 7, ComGold);
+  const std::vector<int> comRookCell = platform.surface.picturesAt(-1, 1);
+  ASSERT_FALSE(comRookCell.empty());
+  EXPECT_EQ(comRookCell.back(), ComRook);
+  EXPECT_TRUE(platform.surface.picturesAt(11, 8).empty());  // MAN's stand unchanged
+}
+
+TEST_F(PieceMove, DropsRedrawTheirOwnStand) {
+  g.ManHand[1] = 2;
+  g.ManHandTotal = 2;
+  駒移動(g, 11, 3, 5, 5, ManPawn);
+  EXPECT_EQ(platform.surface.picturesAt(11, 3).back(), ManPawn);  // one pawn left
+  EXPECT_TRUE(platform.surface.picturesAt(-1, 7).empty());
+
+  platform.surface.clear();
+  g.ComHand[1] = 1;
+  g.ComHandTotal = 1;
+  駒移動(g, -1, 1, 5, 6, ComPawn);
+  EXPECT_EQ(platform.surface.picturesAt(-1, 7).back(), Empty);  // none left
+  EXPECT_EQ(platform.surface.picturesAt(5, 6).back(), ComPawn);
+  EXPECT_TRUE(platform.surface.picturesAt(11, 3).empty());
+}
+
 TEST_F(PieceMove, TakingComsKingNamesManTheWinner) {
   g.Board[5][2] = ManGold;
   g.Board[5][1] = ComKing;

@@ -1,0 +1,185 @@
+#include "rules/perft.h"
+
+#include "rules/legality.h"
+#include "rules/move.h"
+
+namespace vudeve {
+
+namespace {
+
+constexpr int ManHandColumn = 11;
+constexpr int ComHandColumn = -1;
+
+bool isKing(int code) { return code == ManKing || code == ComKing; }
+
+void addBoardMoves(Game& g, int fromX, int fromY, int piece, MoveList& list) {
+  for (int toX = 1; toX <= BoardSize; ++toX) {
+    for (int toY = 1; toY <= BoardSize; ++toY) {
+      if (移動チェック(g, fromX, fromY, toX, toY, piece) != TrueValue) continue;
+      if (調査_駒成(g, fromX, fromY, toX, toY, piece) == TrueValue) {
+        if (移動後チェック(toY, piece) == TrueValue) list.moves[list.size++] = {fromX, fromY, toX, toY, piece};
+        list.moves[list.size++] = {fromX, fromY, toX, toY, g.PromotedCode};
+      } else {
+        list.moves[list.size++] = {fromX, fromY, toX, toY, piece};
+      }
+    }
+  }
+}
+
+// Saves what perft rewrites as scratch and puts it back afterwards.
+class ScratchGuard {
+ public:
+  explicit ScratchGuard(Game& g)
+      : g_(g), promoted_(g.PromotedCode), manFiles_(g.ManPawnFiles), comFiles_(g.ComPawnFiles) {}
+  ~ScratchGuard() {
+    g_.PromotedCode = promoted_;
+    g_.ManPawnFiles = manFiles_;
+    g_.ComPawnFiles = comFiles_;
+  }
+  ScratchGuard(const ScratchGuard&) = delete;
+  ScratchGuard& operator=(const ScratchGuard&) = delete;
+
+ private:
+  Game& g_;
+  int promoted_;
+  std::array<int, 10> manFiles_, comFiles_;
+};
+
+}  // namespace
+
+void generateMoves(Game& g, bool man, MoveList& list) {
+  for (int x = 1; x <= BoardSize; ++x) {
+    for (int y = 1; y <= BoardSize; ++y) {
+      const int piece = g.Board[x][y];
+      if (man ? piece <= -10 : piece >= 10) addBoardMoves(g, x, y, piece, list);
+    }
+  }
+  const HandArray& hand = man ? g.ManHand : g.ComHand;
+  const int handColumn = man ? ManHandColumn : ComHandColumn;
+  調査_2歩フラグ設定(g);
+  for (int index = 1; index <= 7; ++index) {
+    if (hand[index] <= 0) continue;
+    const int piece = man ? ManHandPiece[index] : ComHandPiece[index];
+    const int fromY = man ? index + 2 : index;
+    for (int toX = 1; toX <= BoardSize; ++toX)
+      for (int toY = 1; toY <= BoardSize; ++toY)
+        if (移動チェック(g, handColumn, fromY, toX, toY, piece) == TrueValue)
+          list.moves[list.size++] = {handColumn, fromY, toX, toY, piece};
+  }
+}
+
+bool isCapture(const Game& g, const Move& m) { return g.Board[m.toX][m.toY] != Empty; }
+
+MoveUndo makeMove(Game& g, const Move& m) {
+  const int captured = g.Board[m.toX][m.toY];
+  int moved = Empty;
+  if (captured <= -10) {
+    g.ComHandTotal += 1;
+    g.ComHand[capturedHandIndex(captured)] += 1;
+  } else if (captured >= 10) {
+    g.ManHandTotal += 1;
+    g.ManHand[capturedHandIndex(captured)] += 1;
+  }
+  g.Board[m.toX][m.toY] = m.piece;
+  if (m.fromX == ComHandColumn) {
+    g.ComHandTotal -= 1;
+    g.ComHand[m.fromY] -= 1;
+  } else if (m.fromX == ManHandColumn) {
+    g.ManHandTotal -= 1;
+    g.ManHand[m.fromY - 2] -= 1;
+  } else {
+    moved = g.Board[m.fromX][m.fromY];
+    g.Board[m.fromX][m.fromY] = Empty;
+  }
+  return {captured, moved};
+}
+
+void unmakeMove(Game& g, const Move& m, const MoveUndo& undo) {
+  const int captured = undo.captured;
+  if (m.fromX == ComHandColumn) {
+    g.ComHandTotal += 1;
+    g.ComHand[m.fromY] += 1;
+  } else if (m.fromX == ManHandColumn) {
+    g.ManHandTotal += 1;
+    g.ManHand[m.fromY - 2] += 1;
+  } else {
+    g.Board[m.fromX][m.fromY] = undo.moved;
+  }
+  g.Board[m.toX][m.toY] = captured;
+  if (captured <= -10) {
+    g.ComHandTotal -= 1;
+    g.ComHand[capturedHandIndex(captured)] -= 1;
+  } else if (captured >= 10) {
+    g.ManHandTotal -= 1;
+    g.ManHand[capturedHandIndex(captured)] -= 1;
+  }
+}
+
+std::uint64_t Perft::count(int depth) {
+  if (depth <= 0) return 1;
+  if (!bothKingsPresent()) return 0;
+  ScratchGuard guard(g_);
+  reserve(depth);
+  return countFrom(depth, manToMove(), 0);
+}
+
+std::vector<DivideLine> Perft::divide(int depth) {
+  std::vector<DivideLine> lines;
+  if (depth <= 0 || !bothKingsPresent()) return lines;
+  ScratchGuard guard(g_);
+  reserve(depth);
+  const bool man = manToMove();
+  MoveList& list = lists_[0];
+  generate(man, list);
+  for (int i = 0; i < list.size; ++i) {
+    const Move& m = list.moves[i];
+    std::uint64_t n = 1;
+    if (depth > 1) {
+      const MoveUndo undo = makeMove(g_, m);
+      n = isKing(undo.captured) ? 0 : countFrom(depth - 1, !man, 1);
+      unmakeMove(g_, m, undo);
+    }
+    lines.push_back({m, n});
+  }
+  return lines;
+}
+
+std::uint64_t Perft::countFrom(int depth, bool man, int ply) {
+  MoveList& list = lists_[ply];
+  generate(man, list);
+  if (depth == 1) return static_cast<std::uint64_t>(list.size);
+  std::uint64_t total = 0;
+  for (int i = 0; i < list.size; ++i) {
+    const Move& m = list.moves[i];
+    const MoveUndo undo = makeMove(g_, m);
+    // Taking a king ends the game: nothing follows it.
+    if (!isKing(undo.captured)) total += countFrom(depth - 1, !man, ply + 1);
+    unmakeMove(g_, m, undo);
+  }
+  return total;
+}
+
+void Perft::generate(bool man, MoveList& list) {
+  list.size = 0;
+  generateMoves(g_, man, list);
+  if (filter_) filter_(g_, man, list);
+}
+
+bool Perft::bothKingsPresent() const {
+  bool manKing = false, comKing = false;
+  for (int x = 1; x <= BoardSize; ++x) {
+    for (int y = 1; y <= BoardSize; ++y) {
+      manKing = manKing || g_.Board[x][y] == ManKing;
+      comKing = comKing || g_.Board[x][y] == ComKing;
+    }
+  }
+  return manKing && comKing;
+}
+
+bool Perft::manToMove() const { return !(g_.Turn != NoSide && g_.Turn == g_.ComSide); }
+
+void Perft::reserve(int depth) {
+  if (static_cast<int>(lists_.size()) < depth) lists_.resize(depth);
+}
+
+}  // namespace vudeve
