@@ -1,9 +1,15 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD_DIR := build
 ASAN_DIR := build-asan
+FUZZ_DIR := build-fuzz
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Any report of a sanitizer fails the run: leaks included, nothing recovers.
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := record_file settings position_text
 
-.PHONY: all deps build run test test-fast clean
+.PHONY: all deps build run test test-fast fuzz clean
 
 all: build
 
@@ -24,12 +30,23 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 	@cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DVUDEVE_APP=OFF -DVUDEVE_BENCH=OFF -DVUDEVE_SANITIZE=ON > /dev/null
 	@cmake --build $(ASAN_DIR)
-	ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --test-dir $(ASAN_DIR) --output-on-failure -j2
+	$(SANITIZER_ENV) ctest --test-dir $(ASAN_DIR) --output-on-failure -j2
 
 # The first half of `make test` alone, for quick rounds while developing.
 test-fast: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
+# Each fuzz target for FUZZ_SECONDS over a copy of its seed corpus (what it
+# finds stays in $(FUZZ_DIR)/corpus/<target>; crashes in $(FUZZ_DIR)/).
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_FLAGS) -DVUDEVE_FUZZ=ON > /dev/null
+	@cmake --build $(FUZZ_DIR)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t && cp -n fuzz/corpus/$$t/* $(FUZZ_DIR)/corpus/$$t/ ; \
+	  echo "== $$t for $(FUZZ_SECONDS) s"; \
+	  $(SANITIZER_ENV) $(FUZZ_DIR)/bin/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=4096 \
+	    -artifact_prefix=$(FUZZ_DIR)/$$t- $(FUZZ_DIR)/corpus/$$t || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -82,8 +83,8 @@ class RecordingSurface final : public Surface {
   static bool near(double a, double b) { return a - b < 0.01 && b - a < 0.01; }
 };
 
-// Message boxes answered from a script (Yes when the script is empty);
-// every box shown is kept.
+// Message boxes answered from a script, then from the answer source when
+// one is set (a monkey answers at random), else Yes; every box shown is kept.
 class ScriptedMessages final : public MessageBoxes {
  public:
   struct Shown {
@@ -93,12 +94,13 @@ class ScriptedMessages final : public MessageBoxes {
   };
   std::vector<Shown> shown;
   std::deque<MessageAnswer> answers;
+  std::function<MessageAnswer()> answerSource;
 
   MessageAnswer show(const std::string& text, const std::string& caption, MessageButtons buttons,
                      MessageIcon icon) override {
     shown.push_back({text, caption, buttons, icon});
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-    if (answers.empty()) return MessageAnswer::Yes;
+    if (answers.empty()) return answerSource ? answerSource() : MessageAnswer::Yes;
     MessageAnswer a = answers.front();
     answers.pop_front();
     return a;
