@@ -1,5 +1,7 @@
 #include "app/handlers/match_commands.h"
 
+#include <algorithm>
+
 #include "engine/com_turn.h"
 #include "rules/handicap.h"
 #include "rules/setup.h"
@@ -17,6 +19,11 @@ void say(Game& g, const char* text, const char* caption) {
 void eraseLevelCells(Game& g) {
   for (int x = -2; x <= 0; ++x) 描画_絵(g, g.BackgroundCode, x, 0);
 }
+
+// Play goes on from the position shown, so the record ends there. It never
+// reaches past what is stored: after 反転 the move count runs ahead of the
+// record, and 進 would otherwise show positions no game ever left.
+void cutRecordAtShownPosition(Game& g) { g.LastMoveNumber = std::min(g.MoveNumber, g.LastMoveNumber); }
 
 void prepareBoardForGame(Game& g) {
   描画_棋譜パネル消去(g);
@@ -121,7 +128,7 @@ void SENTE_Click(Game& g) {
   g.SelectState = 0;
   g.GameMode = ModeCom;
   g.RecordMode = FalseValue;
-  g.LastMoveNumber = g.MoveCount;
+  cutRecordAtShownPosition(g);
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   g.Timer1->setEnabled(true);
   if (g.Turn == NoSide || g.MoveCount == 0) {
@@ -152,7 +159,7 @@ void GOTE_Click(Game& g) {
   g.SelectState = 0;
   g.GameMode = ModeCom;
   g.RecordMode = FalseValue;
-  g.LastMoveNumber = g.MoveCount;
+  cutRecordAtShownPosition(g);
   if (g.Turn == NoSide || g.MoveCount == 0) {
     g.ManSide = GoteSide;
     g.ComSide = SenteSide;

@@ -3,6 +3,7 @@
 #include "app/handlers/lifecycle.h"
 #include "app/handlers/match_commands.h"
 #include "app/handlers/mouse_input.h"
+#include "record/replay.h"
 #include "rules/setup.h"
 #include "support/fakes.h"
 
@@ -73,6 +74,27 @@ TEST_F(MatchCommands, GoteLetsTheComputerMoveAtOnceAndSenteWaitsForTheMan) {
   EXPECT_EQ(fresh.ManSide, SenteSide);
   EXPECT_EQ(fresh.Turn, fresh.ManSide);
   EXPECT_EQ(fresh.MoveNumber, 0);
+}
+
+// Resuming against the computer ends the record at the position shown,
+// never past what is stored: 進 must not step into positions no game left,
+// also when the move count runs ahead of the record after 反転.
+TEST_F(MatchCommands, ResumingNeverStretchesTheRecordPastWhatIsStored) {
+  for (bool reverse : {false, true}) {
+    初期設定(g);
+    GOTE_Click(g);  // the computer's first move: entry 0 stored, MoveNumber 1
+    if (reverse) {
+      REVERSE_Click(g);  // MoveNumber and the record back to 0, MoveCount stays 1
+      SENTE_Click(g);    // the computer is to move after the turn round
+      ASSERT_EQ(g.MoveNumber, 1);
+    }
+    SENTE_Click(g);
+    EXPECT_LE(g.LastMoveNumber, g.MoveNumber - 1) << "reverse " << reverse;
+    const BoardMap shown = g.Board;
+    AFTER_Click(g);
+    EXPECT_EQ(lastMessage(), "できません") << "reverse " << reverse;
+    EXPECT_EQ(g.Board, shown) << "reverse " << reverse;
+  }
 }
 
 TEST_F(MatchCommands, HandicapUpTenTimesLeavesTheComputerKingAndPawns) {
