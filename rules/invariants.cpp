@@ -110,10 +110,14 @@ std::string checkSquares(const Game& g) {
   return checkHand(g.ComHand, "COM");
 }
 
-std::string checkInvariants(const Game& g, int removedByHandicap) {
+std::string checkPosition(const Game& g, int removedByHandicap) {
   if (std::string wrong = checkSquares(g); !wrong.empty()) return wrong;
   if (std::string wrong = checkPieceCount(g, removedByHandicap); !wrong.empty()) return wrong;
-  if (std::string wrong = checkHandTotals(g); !wrong.empty()) return wrong;
+  return checkHandTotals(g);
+}
+
+std::string checkInvariants(const Game& g, int removedByHandicap) {
+  if (std::string wrong = checkPosition(g, removedByHandicap); !wrong.empty()) return wrong;
   if (std::string wrong = checkRecord(g); !wrong.empty()) return wrong;
   return checkMenus(g);
 }

@@ -21,10 +21,12 @@ std::string checkSquares(const Game& g);
 
 // checkSquares, and further: the board, the hands and the pieces the
 // handicap grade took away make a full set (a king that was taken ends the
-// game and counts as the taker's, in his hand total too); the hand totals
-// match the hands; the
-// record counters lie inside the record; exactly one background and one
-// level are checked.
+// game and counts as the taker's, in his hand total too), and the hand
+// totals match the hands.
+std::string checkPosition(const Game& g, int removedByHandicap);
+
+// checkPosition, and further: the record counters lie inside the record;
+// exactly one background and one level are checked.
 std::string checkInvariants(const Game& g, int removedByHandicap);
 
 }  // namespace vudeve

@@ -1,0 +1,255 @@
+// vudeve-cli soak: many games of the computer against itself across the
+// levels and handicap grades, each kept as a game record, written to a
+// record file, read back and stepped through to its end with 進. Any
+// broken position or any difference after the round trip fails the run.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "engine/com_turn.h"
+#include "engine/influence.h"
+#include "engine/tool_game.h"
+#include "record/record.h"
+#include "record/record_file.h"
+#include "record/replay.h"
+#include "rules/handicap.h"
+#include "rules/invariants.h"
+#include "rules/turn_round.h"
+
+namespace vudeve::cli {
+
+namespace {
+
+constexpr const char* Usage = "soak [--games N] [--max-plies P] [--long-plies Q] [--seed S] [--folder DIR]";
+
+// Grades the games go through in turn, both sides' handicaps included.
+constexpr int Grades[] = {0, 1, -1, 2, -2, 4, -5, 6, -8, 10, -10, 3};
+// Every second game may run to the long cap, past the record's first 501.
+constexpr int LongGameEvery = 2;
+
+int usageError(std::ostream& err, const std::string& reason) {
+  err << "soak: " << reason << "\nusage: vudeve-cli " << Usage << "\n";
+  return UsageError;
+}
+
+// The record-file panel with its folder fixed and the texts set by the soak.
+class FolderPanel final : public RecordPanel {
+ public:
+  explicit FolderPanel(std::string folder) : folder_(std::move(folder)) {}
+  std::map<PanelText, std::string> texts;
+  std::string chosenFile;
+
+  void setListsVisible(bool, bool, bool) override {}
+  void showTextPanel() override {}
+  void hideAndClearTextPanel() override { texts.clear(); }
+  std::string text(PanelText box) const override {
+    auto it = texts.find(box);
+    return it == texts.end() ? std::string() : it->second;
+  }
+  std::string drive() const override { return folder_; }
+  std::string folderPath() const override { return folder_; }
+  void setFolderPath(const std::string&) override {}
+  std::string fileListPath() const override { return folder_; }
+  void setFileListPath(const std::string&) override {}
+  std::string fileName() const override { return chosenFile; }
+  void refreshFileList() override {}
+
+ private:
+  std::string folder_;
+};
+
+struct SoakGame {
+  int index, topLevel, bottomLevel, grade, maxPlies;
+  std::optional<std::uint32_t> seed;
+};
+
+struct SoakResult {
+  int plies = 0;
+  int snapshots = 0;
+  std::string winner = "draw";
+  std::string problem;  // "" when all held
+};
+
+// The position before each ply, as the person would see it (MAN at the
+// bottom), with made-up clocks: each side's thinking milliseconds counted
+// as seconds, so long games reach the wide clock fields too.
+void storeSnapshot(Game& record, const Game& play, int index, double bottomClock, double topClock) {
+  record.Board = play.Board;
+  record.ManHand = play.ManHand;
+  record.ComHand = play.ComHand;
+  record.MoveNumber = index;
+  const double bottom = std::floor(bottomClock), top = std::floor(topClock);
+  手順保存(record, 0, 0, 0, 0, 0, 0, bottom, bottom, top, top);
+}
+
+bool sameEntry(const Game& a, const Game& b, int k) {
+  return a.RecordBoard[k] == b.RecordBoard[k] && a.RecordManHand[k] == b.RecordManHand[k] &&
+         a.RecordComHand[k] == b.RecordComHand[k] && a.RecordManTimeBefore[k] == b.RecordManTimeBefore[k] &&
+         a.RecordManTimeAfter[k] == b.RecordManTimeAfter[k] && a.RecordComTimeBefore[k] == b.RecordComTimeBefore[k] &&
+         a.RecordComTimeAfter[k] == b.RecordComTimeAfter[k];
+}
+
+// Plays the game the way selfplay does: the bottom side moves on the
+// position turned round, as the top side always moves.
+SoakResult playAndRecord(const SoakGame& game, Game& record) {
+  SoakResult result;
+  std::unique_ptr<Game> played = makeToolGame(game.topLevel);
+  Game& g = *played;
+  g.GameMode = ModeCom;
+  設定_ハンデ局面(g, game.grade);
+  g.HandicapGrade = game.grade;
+  const int removed = std::abs(game.grade);
+
+  double bottomClock = 0, topClock = 0;
+  bool bottomToMove = true;
+  while (result.plies < game.maxPlies && g.Winner == NoSide) {
+    storeSnapshot(record, g, result.plies, bottomClock, topClock);
+    if (bottomToMove) turnPositionRound(g);
+    g.Level = bottomToMove ? game.bottomLevel : game.topLevel;
+    g.Turn = g.ComSide;
+    勢力調査(g);
+    const auto start = std::chrono::steady_clock::now();
+    if (result.plies == 0 && game.seed) {
+      // The first move at random, so that games of the same levels differ.
+      class RandomScores final : public ComSearchHooks {
+       public:
+        explicit RandomScores(std::uint32_t seed) : random_(seed) {}
+        double score(Game&, int, int, int, int, int, int) override { return uniform_(random_); }
+        std::mt19937 random_;
+        std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+      } random(*game.seed);
+      com_ban(g, random);
+    } else {
+      com_ban(g);
+    }
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    (bottomToMove ? bottomClock : topClock) += spent.count();
+    if (bottomToMove) {
+      turnPositionRound(g);
+      if (g.Winner != NoSide) g.Winner = g.Winner == g.ComSide ? g.ManSide : g.ComSide;
+    }
+    ++result.plies;
+    bottomToMove = !bottomToMove;
+    if (std::string wrong = checkPosition(g, removed); !wrong.empty()) {
+      result.problem = "after ply " + std::to_string(result.plies) + ": " + wrong;
+      return result;
+    }
+  }
+  if (g.Winner == g.ComSide) result.winner = "top";
+  if (g.Winner == g.ManSide) result.winner = "bottom";
+  result.snapshots = record.LastMoveNumber + 1;
+  return result;
+}
+
+// Writes the record through the panel, reads it into a fresh game and
+// steps through it; "" when every entry came back as it was.
+std::string roundTrip(const SoakGame& game, Game& record, FolderPanel& panel) {
+  const std::string name = "soak-" + std::to_string(game.index);
+  record.Panel = &panel;
+  KIFU_WRITE_Click(record);
+  panel.texts[PanelText::Text1] = name;
+  panel.texts[PanelText::Text2] = "soak game " + std::to_string(game.index);
+  panel.texts[PanelText::Text3] = "level " + std::to_string(game.bottomLevel);
+  panel.texts[PanelText::Text4] = "level " + std::to_string(game.topLevel);
+  Command1_Click(record);
+
+  Game reader;
+  reader.Panel = &panel;
+  panel.chosenFile = name + RecordFileExtension;
+  File1_Click(reader);
+  const int last = record.LastMoveNumber;
+  if (reader.RecordMode != TrueValue) return "the written file was not read as a record";
+  if (reader.LastMoveNumber != last)
+    return std::to_string(reader.LastMoveNumber) + " entries read back, " + std::to_string(last) + " written";
+  for (int k = 1; k <= last; ++k) {
+    AFTER_Click(reader);
+    if (reader.MoveNumber != k) return "進 stopped at " + std::to_string(reader.MoveNumber);
+    if (!sameEntry(record, reader, k)) return "entry " + std::to_string(k) + " changed on the way back";
+    if (reader.Board != record.RecordBoard[k] || reader.ManHand != record.RecordManHand[k] ||
+        reader.ComHand != record.RecordComHand[k])
+      return "進 to " + std::to_string(k) + " shows another position";
+    if (std::string wrong = checkPosition(reader, std::abs(game.grade)); !wrong.empty())
+      return "進 to " + std::to_string(k) + ": " + wrong;
+  }
+  AFTER_Click(reader);
+  if (reader.MoveNumber != last) return "進 went past the end";
+  return "";
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  long long games = 200, maxPlies = 300, longPlies = 600, seed = 1;
+  std::string folder;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& flag = args[i];
+    if (i + 1 >= args.size()) return usageError(err, "missing value after " + flag);
+    const std::string& value = args[++i];
+    if (flag == "--folder") {
+      folder = value;
+      continue;
+    }
+    long long* target = flag == "--games"        ? &games
+                        : flag == "--max-plies"  ? &maxPlies
+                        : flag == "--long-plies" ? &longPlies
+                        : flag == "--seed"       ? &seed
+                                                 : nullptr;
+    if (!target) return usageError(err, "unknown option '" + flag + "'");
+    const auto number = parseInteger(value, flag == "--seed" ? 0 : 1, flag == "--seed" ? 0xffffffffLL : 100000);
+    if (!number) return usageError(err, "bad value '" + value + "' for " + flag);
+    *target = *number;
+  }
+
+  // A folder of our own unless one is named; ours is removed at the end.
+  const bool ownFolder = folder.empty();
+  if (ownFolder) folder = (std::filesystem::temp_directory_path() / ("vudeve-soak-" + std::to_string(::getpid()))).string();
+  std::filesystem::create_directories(folder);
+  FolderPanel panel(folder);
+
+  int failures = 0, pastFirstRecord = 0;
+  long long totalPlies = 0, longest = 0;
+  for (long long i = 0; i < games; ++i) {
+    const SoakGame game{static_cast<int>(i + 1),
+                        1 + static_cast<int>(i % 3),
+                        1 + static_cast<int>(i / 3 % 3),
+                        Grades[i % std::size(Grades)],
+                        static_cast<int>(i % LongGameEvery == LongGameEvery - 1 ? longPlies : maxPlies),
+                        static_cast<std::uint32_t>(seed + i)};
+    Game record;
+    record.ManSide = SenteSide;  // the bottom side moves first
+    record.ComSide = GoteSide;
+    SoakResult result = playAndRecord(game, record);
+    if (result.problem.empty() && record.LastMoveNumber >= 1) result.problem = roundTrip(game, record, panel);
+    totalPlies += result.plies;
+    longest = std::max<long long>(longest, result.plies);
+    if (result.snapshots > RecordCapacity) ++pastFirstRecord;
+    out << "game " << game.index << " levels " << game.topLevel << "," << game.bottomLevel << " handicap " << game.grade
+        << " plies " << result.plies << " snapshots " << result.snapshots << " " << result.winner << " "
+        << (result.problem.empty() ? "ok" : "FAILED: " + result.problem) << "\n";
+    if (!result.problem.empty()) ++failures;
+  }
+  out << "totals games " << games << " plies " << totalPlies << " longest " << longest << " past-501-snapshots "
+      << pastFirstRecord << " failed " << failures << "\n";
+  if (ownFolder) {
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+  }
+  return failures == 0 ? 0 : 1;
+}
+
+const CommandRegistration registration{Command{"soak", Usage, run}};
+
+}  // namespace
+
+}  // namespace vudeve::cli
