@@ -5,6 +5,30 @@
 
 namespace vudeve {
 
+// One candidate of the search. fromX -1 marks a drop; fromY is then the hand
+// index 1..7.
+struct ComCandidate {
+  int fromX = 0, fromY = 0, toX = 0, toY = 0;
+  int placed = 0;          // code put on the destination, after the promotion decision
+  int candidatePiece = 0;  // code of the moving piece before promotion
+  double score = 0;
+};
+
+// What the search asks besides the game state. In play the candidates are
+// scored by 盤評価 and nobody listens; tools watch every scored candidate,
+// and tests fix the scores to pin down the search's own decisions.
+class ComSearchHooks {
+ public:
+  virtual ~ComSearchHooks() = default;
+  // Scores the candidate now standing on the board (maps already surveyed).
+  virtual double score(Game& g, int captured, int placed, int fromX, int fromY, int toX, int toY);
+  // Every scored candidate, in search order.
+  virtual void scored(const ComCandidate& candidate) {}
+  // The move about to be played; not called when no candidate exists.
+  virtual void chosen(const ComCandidate& candidate) {}
+};
+
 void com_ban(Game& g);
+void com_ban(Game& g, ComSearchHooks& hooks);
 
 }  // namespace vudeve

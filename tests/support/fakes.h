@@ -141,6 +141,21 @@ class RecordingSound final : public SoundLibrary {
   void dsTerminate(SoundHandle) override { log.push_back("terminate"); }
 };
 
+// A main window that remembers where it was put and whether it was closed.
+class FakeWindow final : public MainWindow {
+ public:
+  double top = 0;
+  bool placed = false;
+  bool quitted = false;
+  double topTwips() const override { return top; }
+  void placeTwips(double, double t, double, double) override {
+    placed = true;
+    top = t;
+  }
+  std::uintptr_t handle() const override { return 1; }
+  void quit() override { quitted = true; }
+};
+
 // The record-file panel as plain fields the test sets and reads.
 class FakePanel final : public RecordPanel {
  public:
@@ -179,6 +194,7 @@ struct FakePlatform {
   ScriptedMessages messages;
   ManualClock clock;
   RecordingSound sound;
+  FakeWindow window;
   FakePanel panel;
 
   void attach(Game& g) {
@@ -186,6 +202,7 @@ struct FakePlatform {
     g.Messages = &messages;
     g.Time = &clock;
     g.Sound = &sound;
+    g.Window = &window;
     g.Panel = &panel;
   }
 };

@@ -1,0 +1,75 @@
+#include "engine/selfplay.h"
+
+#include <chrono>
+#include <random>
+
+#include "engine/com_turn.h"
+#include "engine/influence.h"
+#include "engine/tool_game.h"
+#include "rules/handicap.h"
+#include "rules/turn_round.h"
+
+namespace vudeve {
+
+namespace {
+
+// Scores every candidate at random, so the search plays a random legal move
+// under the same compulsory-capture and promotion rules.
+class RandomScores final : public ComSearchHooks {
+ public:
+  explicit RandomScores(std::uint32_t seed) : random_(seed) {}
+  double score(Game&, int, int, int, int, int, int) override { return uniform_(random_); }
+
+ private:
+  std::mt19937 random_;
+  std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+int otherSide(const Game& g, int side) {
+  if (side == g.ComSide) return g.ManSide;
+  if (side == g.ManSide) return g.ComSide;
+  return side;
+}
+
+}  // namespace
+
+SelfPlayResult playSelfGame(const SelfPlayOptions& options) {
+  std::unique_ptr<Game> game = makeToolGame(options.topLevel);
+  Game& g = *game;
+  g.GameMode = ModeCom;
+  if (options.handicap >= -MaxHandicapGrade && options.handicap <= MaxHandicapGrade) {
+    設定_ハンデ局面(g, options.handicap);
+    g.HandicapGrade = options.handicap;
+  }
+
+  SelfPlayResult result;
+  bool bottomToMove = true;
+  while (result.plies < options.maxPlies && g.Winner == NoSide) {
+    if (bottomToMove) turnPositionRound(g);
+    g.Level = bottomToMove ? options.bottomLevel : options.topLevel;
+    g.Turn = g.ComSide;
+    勢力調査(g);
+
+    const auto start = std::chrono::steady_clock::now();
+    if (result.plies == 0 && options.seed) {
+      RandomScores random(*options.seed);
+      com_ban(g, random);
+    } else {
+      com_ban(g);
+    }
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    result.moveMilliseconds.push_back(spent.count());
+
+    if (bottomToMove) {
+      turnPositionRound(g);
+      g.Winner = otherSide(g, g.Winner);
+    }
+    ++result.plies;
+    bottomToMove = !bottomToMove;
+  }
+  if (g.Winner == g.ComSide) result.winner = SelfPlayWinner::Top;
+  if (g.Winner == g.ManSide) result.winner = SelfPlayWinner::Bottom;
+  return result;
+}
+
+}  // namespace vudeve

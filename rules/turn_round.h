@@ -1,0 +1,14 @@
+// Turning the position round by half a turn with the colours exchanged, so
+// that each army stands where the other stood and plays the other's part.
+#pragma once
+
+#include "rules/game.h"
+
+namespace vudeve {
+
+// Board (x, y) -> (10 - x, 10 - y) with every code negated; the hands, their
+// totals and the king squares are exchanged to match. Twice gives back the
+// position it started from.
+void turnPositionRound(Game& g);
+
+}  // namespace vudeve
