@@ -9,7 +9,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:de
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := record_file settings position_text
 
-.PHONY: all deps build run test test-fast fuzz clean
+.PHONY: all deps build run test test-fast fuzz monkey clean
 
 all: build
 
@@ -47,6 +47,13 @@ fuzz: deps
 	  $(SANITIZER_ENV) $(FUZZ_DIR)/bin/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=4096 \
 	    -artifact_prefix=$(FUZZ_DIR)/$$t- $(FUZZ_DIR)/corpus/$$t || exit 1; \
 	done
+
+# The long monkey: 100,000 events on each of five seeds, under the sanitizers.
+monkey: deps
+	@cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DVUDEVE_APP=OFF -DVUDEVE_BENCH=OFF -DVUDEVE_SANITIZE=ON > /dev/null
+	@cmake --build $(ASAN_DIR) --target vudeve_tests
+	$(SANITIZER_ENV) VUDEVE_MONKEY_EVENTS=100000 VUDEVE_MONKEY_SEEDS=1,2,3,4,5 \
+	  $(ASAN_DIR)/bin/vudeve_tests --gtest_filter='Monkey.*'
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "rules/handicap.h"
 #include "rules/setup.h"
 #include "ui/settings.h"
@@ -31,6 +33,8 @@ TEST_F(Invariants, CountATakenKingOnlyOnceTheGameIsOver) {
   g.Board[5][1] = Empty;
   EXPECT_NE(checkInvariants(g, 0), "");
   g.Winner = g.ManSide;
+  EXPECT_NE(checkInvariants(g, 0), "") << "the taker's hand total counts the king";
+  g.ManHandTotal = 1;
   EXPECT_EQ(checkInvariants(g, 0), "");
 }
 
@@ -65,7 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
                              [](Game& g) { g.LastMoveNumber = static_cast<int>(g.RecordBoard.size()); }},
                       Broken{"two backgrounds", [](Game& g) { g.Menus->setChecked(MenuItem::UCHU, true); }},
                       Broken{"no background", [](Game& g) { チェック設定(g, 0); }},
-                      Broken{"level mark off", [](Game& g) { g.Level = 2; }}));
+                      Broken{"level mark off", [](Game& g) { g.Level = 2; }}),
+    [](const ::testing::TestParamInfo<Broken>& info) {
+      std::string name = info.param.what;
+      for (char& c : name)
+        if (c == ' ') c = '_';
+      return name;
+    });
 
 }  // namespace
 }  // namespace vudeve

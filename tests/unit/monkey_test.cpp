@@ -35,7 +35,7 @@ namespace {
 using testing::FakePlatform;
 using testing::TempFolder;
 
-constexpr int DefaultEvents = 1500;
+constexpr int DefaultEvents = 10000;
 const std::vector<unsigned> DefaultSeeds = {1, 2, 3};
 
 int environmentCount(const char* name, int fallback) {
