@@ -86,6 +86,8 @@ class Monkey {
     lastAnswer_ = MessageAnswer::Ok;
     const std::string event = runRandomEvent(before);
     remember(event);
+    if (g().MoveNumber > before.moveNumber && event.rfind("AFTER", 0) != 0) ++stats.playEvents;
+    if (g().Winner != NoSide && before.winner == NoSide) ++stats.gamesWon;
     fake_.messages.shown.clear();
     fake_.sound.log.clear();
     return checkInvariants(g(), model_.live);
@@ -230,6 +232,7 @@ class Monkey {
       for (int k = 2; k <= g().LastMoveNumber; ++k)
         if (model_.entry(k) != lacking) problem_ = "the record written mixes games (entry " + std::to_string(k) + ")";
       model_.files[name + RecordFileExtension] = lacking;
+      ++stats.filesWritten;
     }
     return "KIFU_WRITE, RETURN as '" + name + "'";
   }
@@ -244,6 +247,7 @@ class Monkey {
     File1_Click(g());
     model_.live = 0;
     if (g().RecordMode == TrueValue) {
+      ++stats.filesRead;
       model_.store(0, 0);
       const auto file = model_.files.find(fake_.panel.chosenFile);
       const int lacking = file == model_.files.end() ? 0 : file->second;
@@ -252,8 +256,18 @@ class Monkey {
     return "KIFU_READ, file '" + fake_.panel.chosenFile + "'";
   }
 
+  // Commands that end a game come a quarter as often as the others, so
+  // that games grow long enough to reach their middles and ends.
+  int menuCommand() {
+    for (;;) {
+      const int command = between(0, 30);
+      const bool endsGame = command == 18 || command == 19 || command == 21 || command >= 28;
+      if (!endsGame || coin(0.25)) return command;
+    }
+  }
+
   std::string menu(const Before& before) {
-    switch (between(0, 30)) {
+    switch (menuCommand()) {
       case 0: TAIKYOKU_Click(g()); return "TAIKYOKU";
       case 1: MATCH_MAN_Click(g()); return "MATCH_MAN";
       case 2: case 3: START_Click(g()); afterPlay(before, before.winner != NoSide); return "START";
@@ -308,6 +322,9 @@ class Monkey {
 
  public:
   std::string problem_;
+  struct Stats {
+    int playEvents = 0, gamesWon = 0, filesWritten = 0, filesRead = 0;
+  } stats;
 
  private:
   std::mt19937 random_;
@@ -333,7 +350,10 @@ TEST(Monkey, RandomPressesAndCommandsKeepEveryInvariant) {
       ASSERT_EQ(wrong, "") << "seed " << seed << ", event " << i << ", last events:\n" << monkey.history();
       maxMove = std::max(maxMove, monkey.game().MoveNumber);
     }
-    std::printf("monkey seed %u: %d events, deepest move %d\n", seed, events, maxMove);
+    std::printf("monkey seed %u: %d events, %d that played moves, %d games won, %d records written, %d read, "
+                "deepest move %d\n",
+                seed, events, monkey.stats.playEvents, monkey.stats.gamesWon, monkey.stats.filesWritten,
+                monkey.stats.filesRead, maxMove);
   }
 }
 
