@@ -4,7 +4,7 @@ ASAN_DIR := build-asan
 FUZZ_DIR := build-fuzz
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # Any report of a sanitizer fails the run: leaks included, nothing recovers.
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1 \
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := record_file settings position_text
