@@ -208,6 +208,11 @@ void QtRecordPanel::updateShown() {
     any = any || !part->isHidden();
   if (any == shown_) return;
   shown_ = any;
+  // Folders and files may have changed while the panel was away.
+  if (any) {
+    fillFolders();
+    fillFiles();
+  }
   setVisible(any);
   if (onShownChanged) onShownChanged(any);
 }
