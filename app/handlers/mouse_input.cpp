@@ -104,6 +104,12 @@ void putDown(Game& g) {
   g.SelectState = 0;
 }
 
+// The grid covers the board only; a hand cell's outline is reset apart.
+void redrawOutlines(Game& g) {
+  描画_将棋盤桝(g);
+  描画_桝輪郭(g, GridColor, g.MoveRec[3], g.MoveRec[4]);
+}
+
 void moveTo(Game& g, int Button, int col, int row) {
   設定_移動可能駒(g, g.Turn);
   g.MoveRec[5] = col;
@@ -136,14 +142,14 @@ void moveTo(Game& g, int Button, int col, int row) {
   if (g.MoveRec[9] == TrueValue) {
     if (調査_移動先あるか2(g, g.Turn, g.MoveRec[3], g.MoveRec[4]) == FalseValue) {
       say(g, "　この駒は移動できません\r\r他に移動できる駒があります", "警告");
-      描画_将棋盤桝(g);
+      redrawOutlines(g);
       描画_駒点滅_移動可能駒(g, 3);
       g.SelectState = 0;
       return;
     }
     if (g.Board[col][row] == Empty) {
       say(g, "相手駒を取って下さい", "警告");
-      描画_将棋盤桝(g);
+      redrawOutlines(g);
       g.SelectState = 0;
       return;
     }

@@ -8,7 +8,9 @@
 namespace vudeve {
 namespace {
 
+using testing::DrawCall;
 using testing::FakePlatform;
+using testing::RecordingSurface;
 
 // Presses the centre of cell (x, y).
 void press(Game& g, double x, double y, int button = LeftButton) {
@@ -139,6 +141,27 @@ TEST_F(MouseInput, CompulsoryCaptureRefusesOtherMoves) {
   press(g, 3, 6);
   EXPECT_EQ(g.Board[3][6], ManPawn);
   EXPECT_EQ(g.ManHand[4], 1);
+}
+
+// A hand cell lies outside the board's grid, so a refusal must clear its
+// outline itself or the hand piece looks held after it is put down.
+TEST_F(MouseInput, CompulsoryCaptureRefusalClearsTheHandCellOutline) {
+  startWithKingsOnly();
+  g.Board[3][7] = ManPawn;
+  g.Board[3][6] = ComSilver;
+  g.ManHand[5] = 1;
+  g.ManHandTotal = 1;
+  press(g, 11, 7);
+  fake.surface.clear();
+  press(g, 5, 5);
+  ASSERT_EQ(lastCaption(), "警告");
+  EXPECT_EQ(g.SelectState, 0);
+  int lastColor = -1;
+  for (const DrawCall& c : fake.surface.calls)
+    if (c.kind == DrawCall::Box && RecordingSurface::near(c.x, RecordingSurface::cellX(11)) &&
+        RecordingSurface::near(c.y, RecordingSurface::cellY(7)))
+      lastColor = c.code;
+  EXPECT_EQ(lastColor, GridColor);
 }
 
 TEST_F(MouseInput, EachSideDropsFromItsOwnHandStand) {
