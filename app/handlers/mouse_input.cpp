@@ -23,6 +23,13 @@ void say(Game& g, const char* text, const char* caption) {
 
 void forbid(Game& g) { g.Sound->dsPlay(g.ForbiddenSound); }
 
+// The cell a press falls in; presses far outside the window land on a cell
+// that is neither board nor hand stand.
+int cellOf(double twips, int cellSize) {
+  const double cell = std::floor(twips / cellSize);
+  return std::isfinite(cell) && cell > -100 && cell < 100 ? static_cast<int>(cell) : -100;
+}
+
 bool belongsToSideToMove(const Game& g, int code) {
   return (g.Turn == g.ManSide && code <= -10) || (g.Turn == g.ComSide && code >= 10);
 }
@@ -231,8 +238,8 @@ void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
     say(g, "新規に対局してください", "終局");
     return;
   }
-  const int col = static_cast<int>(std::floor((X - BoardLeft) / CellWidth));
-  const int row = static_cast<int>(std::floor((Y - BoardTop) / CellHeight));
+  const int col = cellOf(X - BoardLeft, CellWidth);
+  const int row = cellOf(Y - BoardTop, CellHeight);
   if (g.Turn == NoSide) {
     forbid(g);
     say(g, "「対局」で始めて下さい", "開始");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/handlers/match_commands.h"
 #include "app/handlers/mouse_input.h"
 #include "rules/setup.h"
@@ -211,6 +213,15 @@ TEST_F(MouseInput, TakingTheComputersKingWins) {
   EXPECT_EQ(g.Winner, g.ManSide);
   EXPECT_EQ(lastMessage(), "あなたの勝ちです");
   EXPECT_EQ(lastCaption(), "終了");
+}
+
+TEST_F(MouseInput, PressesFarOutsideTheWindowAreHarmless) {
+  START_Click(g);
+  press(g, 7, 7);
+  Form_MouseDown(g, LeftButton, 0, 1e300, -1e300);
+  Form_MouseDown(g, RightButton, 0, std::nan(""), 0);
+  EXPECT_EQ(g.SelectState, 0);
+  EXPECT_EQ(g.MoveNumber, 0);
 }
 
 TEST_F(MouseInput, PressBesideTheBoardPutsThePieceDown) {
