@@ -20,7 +20,8 @@ void PerftEvenPosition(benchmark::State& state) {
     benchmark::DoNotOptimize(nodes);
   }
   state.counters["leaves"] = static_cast<double>(nodes);
-  state.counters["leaves/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["leaves/s"] =
+      benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(PerftEvenPosition)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 

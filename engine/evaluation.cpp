@@ -81,16 +81,16 @@ double 盤評価(Game& g, int captured, int placed, int fromX, int fromY, int to
 
   // 8. Safety of the destination.
   if (manT == 0) {
-    // 8.1 Bishop caution.
+    // 8, unattacked, 1. Bishop caution.
     if (P != ComBishop && P != ComHorse && P != ComKing && P != ComPawn) S -= 盤評価_自角注意_COM(g, toX, toY, P);
-    // 8.2 Fewer escape squares for the human king.
+    // 8, unattacked, 2. Fewer escape squares for the human king.
     if ((P >= 800 && P <= 901) || P == ComLance || (dx < 3 && dy < 3)) {
       const int E = 調査_自王逃道(g);
       if (E < g.EscapeCountAtStart) S += g.EscapeCountAtStart - E;
     }
   } else if (comT > 0) {
-    // 8.3 Attacked and defended: a rook or dragon beside the king, a drop
-    // of gold or silver on the other side.
+    // 8, attacked and defended, 1. Standing between a human rook or
+    // dragon and the computer king while the human holds a silver or gold.
     const bool golds = g.ManHand[evaluation::SilverIndex] > 0 || g.ManHand[evaluation::GoldIndex] > 0;
     if (golds && toX > 1 && toX < 9) {
       const int left = g.Board[toX - 1][toY];
@@ -99,12 +99,12 @@ double 盤評価(Game& g, int captured, int placed, int fromX, int fromY, int to
           ((right == ManRook || right == ManDragon) && left == ComKing))
         S -= P;
     }
-    // 8.4 The cheapest attacker is worth less than the piece.
+    // 8, attacked and defended, 2. The cheapest attacker is worth less.
     if (P > std::abs(attackerT)) S = S - P + std::abs(attackerT);
-    // 8.5 Only the king attacks it, and the king is in check from in front.
+    // 8, attacked and defended, 3. Only the checked king attacks it, from below.
     if (attackerT == ManKing && g.ComInfluence[mkx][mky] > 0 && toY < mky) S += P;
   } else if (drop) {
-    // 8.6 Dropped where it hangs.
+    // 8, attacked and not defended: a drop hangs.
     S -= P + 50;
   }
 

@@ -139,21 +139,23 @@ inline void rookLines(Game& g, int v, int x, int y) {
   ray<Man, -1, 0>(g, v, x, y);
 }
 
+// Only the squares 1..9 of each map are written.
+void fillSquares(BoardMap& map, int value) {
+  for (int x = 1; x <= BoardSize; ++x)
+    for (int y = 1; y <= BoardSize; ++y) map[x][y] = value;
+}
+
 void resetMaps(Game& g) {
-  for (int x = 1; x <= BoardSize; ++x) {
-    for (int y = 1; y <= BoardSize; ++y) {
-      g.ManInfluence[x][y] = 0;
-      g.ComInfluence[x][y] = 0;
-      g.ComKingChecks[x][y] = 0;
-      g.ManKingChecks[x][y] = 0;
-      g.ManAttackerX[x][y] = 0;
-      g.ManAttackerY[x][y] = 0;
-      g.ManAttackerCode[x][y] = -999;
-      g.ManGuardCode[x][y] = 999;
-      g.ComGuardCode[x][y] = 999;
-      g.ComAttackerCode[x][y] = 999;
-    }
-  }
+  fillSquares(g.ManInfluence, 0);
+  fillSquares(g.ComInfluence, 0);
+  fillSquares(g.ComKingChecks, 0);
+  fillSquares(g.ManKingChecks, 0);
+  fillSquares(g.ManAttackerX, 0);
+  fillSquares(g.ManAttackerY, 0);
+  fillSquares(g.ManAttackerCode, -999);
+  fillSquares(g.ManGuardCode, 999);
+  fillSquares(g.ComGuardCode, 999);
+  fillSquares(g.ComAttackerCode, 999);
 }
 
 }  // namespace

@@ -209,6 +209,9 @@ struct Game {
   int BackgroundCode = 0;
   int GuidanceOn = FalseValue;
   int GuideColor = 2;
+  // Folder of the settings file "vudeve.ini": the folder the game is
+  // started from.
+  std::string SettingsFolder = ".";
 
   // --- Sound: the library handle and four buffer handles (0 = no sound) ---
   SoundHandle SoundLibraryHandle = 0;

@@ -42,6 +42,7 @@ Defender manDefender(const Game& g) {
 // stands for whatever piece the hand holds; with only pawns in hand, squares
 // where no pawn may be dropped stay empty.
 bool dropDefends(Game& g, const Defender& d) {
+  const bool onlyPawns = d.handTotal == d.handPawns;
   for (int x = 1; x <= BoardSize; ++x) {
     for (int y = 1; y <= BoardSize; ++y) {
       const int v = d.checks[x][y];
@@ -50,7 +51,6 @@ bool dropDefends(Game& g, const Defender& d) {
       if (v == 9 && distance(x, d.kingX) < 2 && distance(y, d.kingY) < 2) return false;
       if (v != 1) continue;
       const int saved = g.Board[x][y];
-      const bool onlyPawns = d.handTotal == d.handPawns;
       if (!onlyPawns || 移動チェック(g, d.handColumn, 0, x, y, d.pawn) == TrueValue) g.Board[x][y] = d.pawn;
       bool stillChecked = false;
       for (int i = 1; i <= BoardSize && !stillChecked; ++i)

@@ -182,4 +182,21 @@ void Perft::reserve(int depth) {
   if (static_cast<int>(lists_.size()) < depth) lists_.resize(depth);
 }
 
+void printPerft(std::ostream& out, Game& g, int depth, bool divide, MoveFilter filter) {
+  Perft perft(g, filter);
+  if (!divide) {
+    out << perft.count(depth) << "\n";
+    return;
+  }
+  // Depth 0 has no first moves but still one sequence, the empty one.
+  std::uint64_t total = depth <= 0 ? 1 : 0;
+  for (const DivideLine& line : perft.divide(depth)) {
+    const Move& m = line.move;
+    const int fromY = m.fromX == ManHandColumn ? m.fromY - 2 : m.fromY;
+    out << m.fromX << ' ' << fromY << ' ' << m.toX << ' ' << m.toY << ' ' << m.piece << ' ' << line.count << "\n";
+    total += line.count;
+  }
+  out << "total " << total << "\n";
+}
+
 }  // namespace vudeve

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include "rules/game.h"
@@ -78,5 +79,11 @@ class Perft {
   MoveFilter filter_;
   std::vector<MoveList> lists_;
 };
+
+// The output of `vudeve-cli perft`: the count alone on one line, or with
+// divide one line per first move "FROMX FROMY TOX TOY PIECE COUNT" (a drop
+// has FROMX 11 or -1 and FROMY the hand index 1..7; PIECE is the code
+// placed) and then "total N".
+void printPerft(std::ostream& out, Game& g, int depth, bool divide, MoveFilter filter = nullptr);
 
 }  // namespace vudeve

@@ -39,6 +39,14 @@ class NullPanel final : public RecordPanel {
   void setListsVisible(bool, bool, bool) override {}
   void showTextPanel() override {}
   void hideAndClearTextPanel() override {}
+  std::string text(PanelText) const override { return {}; }
+  std::string drive() const override { return {}; }
+  std::string folderPath() const override { return {}; }
+  void setFolderPath(const std::string&) override {}
+  std::string fileListPath() const override { return {}; }
+  void setFileListPath(const std::string&) override {}
+  std::string fileName() const override { return {}; }
+  void refreshFileList() override {}
 };
 
 class NullWindow final : public MainWindow {

@@ -89,7 +89,11 @@ class SoundLibrary {
   virtual void dsTerminate(SoundHandle library) = 0;
 };
 
-// The record-file panel inside the main window.
+// The record-file panel inside the main window: a drive list, a folder
+// list, a file list showing "*.棋譜", four text boxes and the RETURN button.
+// Paths are UTF-8.
+enum class PanelText { Text1 = 1, Text2, Text3, Text4 };  // file name, title, first mover, second mover
+
 class RecordPanel {
  public:
   virtual ~RecordPanel() = default;
@@ -99,6 +103,19 @@ class RecordPanel {
   virtual void showTextPanel() = 0;
   // Empties the four text boxes and hides the text panel.
   virtual void hideAndClearTextPanel() = 0;
+  virtual std::string text(PanelText box) const = 0;
+  // The drive chosen in the drive list (a mounted file system's folder).
+  virtual std::string drive() const = 0;
+  // The folder shown by the folder list.
+  virtual std::string folderPath() const = 0;
+  virtual void setFolderPath(const std::string& path) = 0;
+  // The folder whose record files the file list shows.
+  virtual std::string fileListPath() const = 0;
+  virtual void setFileListPath(const std::string& path) = 0;
+  // The file name chosen in the file list, without folder.
+  virtual std::string fileName() const = 0;
+  // Reads the file list's folder again.
+  virtual void refreshFileList() = 0;
 };
 
 // The main window itself: its placement, its handle for the sound library,

@@ -141,18 +141,69 @@ class RecordingSound final : public SoundLibrary {
   void dsTerminate(SoundHandle) override { log.push_back("terminate"); }
 };
 
+// A main window that remembers where it was put and whether it was closed.
+class FakeWindow final : public MainWindow {
+ public:
+  double top = 0;
+  bool placed = false;
+  bool quitted = false;
+  double topTwips() const override { return top; }
+  void placeTwips(double, double t, double, double) override {
+    placed = true;
+    top = t;
+  }
+  std::uintptr_t handle() const override { return 1; }
+  void quit() override { quitted = true; }
+};
+
+// The record-file panel as plain fields the test sets and reads.
+class FakePanel final : public RecordPanel {
+ public:
+  bool driveVisible = false, dirVisible = false, fileVisible = false;
+  bool textPanelVisible = false;
+  std::map<PanelText, std::string> texts;
+  std::string chosenDrive, folder, fileFolder, chosenFile;
+  int refreshes = 0;
+
+  void setListsVisible(bool drive, bool dir, bool file) override {
+    driveVisible = drive;
+    dirVisible = dir;
+    fileVisible = file;
+  }
+  void showTextPanel() override { textPanelVisible = true; }
+  void hideAndClearTextPanel() override {
+    textPanelVisible = false;
+    texts.clear();
+  }
+  std::string text(PanelText box) const override {
+    auto it = texts.find(box);
+    return it == texts.end() ? std::string() : it->second;
+  }
+  std::string drive() const override { return chosenDrive; }
+  std::string folderPath() const override { return folder; }
+  void setFolderPath(const std::string& path) override { folder = path; }
+  std::string fileListPath() const override { return fileFolder; }
+  void setFileListPath(const std::string& path) override { fileFolder = path; }
+  std::string fileName() const override { return chosenFile; }
+  void refreshFileList() override { ++refreshes; }
+};
+
 // A Game wired to the fakes above.
 struct FakePlatform {
   RecordingSurface surface;
   ScriptedMessages messages;
   ManualClock clock;
   RecordingSound sound;
+  FakeWindow window;
+  FakePanel panel;
 
   void attach(Game& g) {
     g.Screen = &surface;
     g.Messages = &messages;
     g.Time = &clock;
     g.Sound = &sound;
+    g.Window = &window;
+    g.Panel = &panel;
   }
 };
 

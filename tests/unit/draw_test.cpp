@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,14 +26,13 @@ struct DrawFixture : ::testing::Test {
     g.BackgroundCode = MidoriCode;
   }
 
-  const RecordingSurface::PrintedText* findPrinted(const std::string& text, double x, double y) const {
-    static std::vector<RecordingSurface::PrintedText> texts;
-    texts = screen.printed();
-    for (const auto& t : texts)
+  // The text printed at cell position (x, y), if any.
+  std::optional<RecordingSurface::PrintedText> findPrinted(const std::string& text, double x, double y) const {
+    for (const auto& t : screen.printed())
       if (t.text == text && RecordingSurface::near(t.x, RecordingSurface::cellX(x)) &&
           RecordingSurface::near(t.y, RecordingSurface::cellY(y)))
-        return &t;
-    return nullptr;
+        return t;
+    return std::nullopt;
   }
   // Index of the first recorded call matching the predicate, or -1.
   template <class P>
@@ -186,17 +186,17 @@ TEST_F(DrawFixture, ClocksOfBothSides) {
   g.Menus->setChecked(MenuItem::KEIKA, true);
   描画_所有時間(g, g.ManSide, 3725.4);
   for (int x = 13; x <= 15; ++x) EXPECT_EQ(screen.picturesAt(x, 9), std::vector<int>{MidoriCode}) << x;
-  ASSERT_NE(findPrinted("01:02:05", 13.1, 9.3), nullptr);
+  ASSERT_TRUE(findPrinted("01:02:05", 13.1, 9.3).has_value());
   EXPECT_EQ(findPrinted("01:02:05", 13.1, 9.3)->color, ShadowColor);
-  ASSERT_NE(findPrinted("01:02:05", 13, 9.2), nullptr);
+  ASSERT_TRUE(findPrinted("01:02:05", 13, 9.2).has_value());
   EXPECT_EQ(findPrinted("01:02:05", 13, 9.2)->color, TextColor);
   EXPECT_DOUBLE_EQ(findPrinted("01:02:05", 13, 9.2)->size, 12);
 
   screen.clear();
   描画_所有時間(g, g.ComSide, 5);
   for (int x = -2; x <= 0; ++x) EXPECT_EQ(screen.picturesAt(x, 9), std::vector<int>{MidoriCode}) << x;
-  ASSERT_NE(findPrinted("00:00:05", -1.5, 9.3), nullptr);
-  ASSERT_NE(findPrinted("00:00:05", -1.6, 9.2), nullptr);
+  ASSERT_TRUE(findPrinted("00:00:05", -1.5, 9.3).has_value());
+  ASSERT_TRUE(findPrinted("00:00:05", -1.6, 9.2).has_value());
   ASSERT_EQ(screen.calls.back().kind, DrawCall::Box);
   EXPECT_DOUBLE_EQ(screen.calls.back().x, RecordingSurface::cellX(1));
   EXPECT_DOUBLE_EQ(screen.calls.back().y, RecordingSurface::cellY(9));
@@ -229,9 +229,9 @@ TEST_F(DrawFixture, SquareNumeralsAreBoldWithShadows) {
   EXPECT_TRUE(screen.calls[0].bold);
   for (int i = 1; i <= 9; ++i) {
     const std::string column = std::to_string(10 - i);
-    ASSERT_NE(findPrinted(column, i + 0.2, 0.5), nullptr) << i;
+    ASSERT_TRUE(findPrinted(column, i + 0.2, 0.5).has_value()) << i;
     EXPECT_EQ(findPrinted(column, i + 0.2, 0.5)->color, ShadowColor);
-    ASSERT_NE(findPrinted(column, i + 0.1, 0.4), nullptr) << i;
+    ASSERT_TRUE(findPrinted(column, i + 0.1, 0.4).has_value()) << i;
     EXPECT_EQ(findPrinted(column, i + 0.1, 0.4)->color, LabelColor);
     EXPECT_DOUBLE_EQ(findPrinted(column, i + 0.1, 0.4)->size, 16);
     EXPECT_TRUE(findPrinted(column, i + 0.1, 0.4)->bold);
@@ -240,10 +240,10 @@ TEST_F(DrawFixture, SquareNumeralsAreBoldWithShadows) {
   }
   const char* kanji[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
   for (int i = 1; i <= 9; ++i) {
-    ASSERT_NE(findPrinted(kanji[i - 1], 10.1, i + 0.3), nullptr) << i;
+    ASSERT_TRUE(findPrinted(kanji[i - 1], 10.1, i + 0.3).has_value()) << i;
     EXPECT_EQ(findPrinted(kanji[i - 1], 10.1, i + 0.3)->color, LabelColor);
     EXPECT_DOUBLE_EQ(findPrinted(kanji[i - 1], 10.1, i + 0.3)->size, 12);
-    ASSERT_NE(findPrinted(kanji[i - 1], 10.2, i + 0.4), nullptr) << i;
+    ASSERT_TRUE(findPrinted(kanji[i - 1], 10.2, i + 0.4).has_value()) << i;
   }
 }
 
@@ -284,8 +284,8 @@ TEST_F(DrawFixture, HandStandsWithPieces) {
                           {"12", 0.1, 7.3, ShadowColor}, {"12", 0.0, 7.2, SelectColor},
                           {"3", 0.0, 3.2, SelectColor}};
   for (const Count& c : counts) {
-    const auto* t = findPrinted(c.text, c.x, c.y);
-    ASSERT_NE(t, nullptr) << c.text << " at " << c.x << "," << c.y;
+    const auto t = findPrinted(c.text, c.x, c.y);
+    ASSERT_TRUE(t.has_value()) << c.text << " at " << c.x << "," << c.y;
     EXPECT_EQ(t->color, c.color);
     EXPECT_DOUBLE_EQ(t->size, 14);
   }
@@ -331,9 +331,9 @@ TEST_F(DrawFixture, RepaintDrawsEverythingInOrder) {
   EXPECT_EQ(screen.picturesAt(5, 9), std::vector<int>{ManKing});
   EXPECT_EQ(screen.picturesAt(8, 8), std::vector<int>{ManRook});
   EXPECT_EQ(screen.picturesAt(2, 2), std::vector<int>{ComRook});
-  EXPECT_NE(findPrinted("00:00:00", 13, 9.2), nullptr);
-  EXPECT_NE(findPrinted("00:00:00", -1.6, 9.2), nullptr);
-  EXPECT_EQ(findPrinted("LEVEL", -1.5, 0.1), nullptr);
+  EXPECT_TRUE(findPrinted("00:00:00", 13, 9.2).has_value());
+  EXPECT_TRUE(findPrinted("00:00:00", -1.6, 9.2).has_value());
+  EXPECT_FALSE(findPrinted("LEVEL", -1.5, 0.1).has_value());
 }
 
 TEST_F(DrawFixture, RepaintAddsLevelAndHandicapBeforeTheTitle) {
@@ -432,6 +432,14 @@ class RecordingPanel final : public RecordPanel {
   }
   void showTextPanel() override { log.push_back("show"); }
   void hideAndClearTextPanel() override { log.push_back("hide"); }
+  std::string text(PanelText) const override { return {}; }
+  std::string drive() const override { return {}; }
+  std::string folderPath() const override { return {}; }
+  void setFolderPath(const std::string&) override {}
+  std::string fileListPath() const override { return {}; }
+  void setFileListPath(const std::string&) override {}
+  std::string fileName() const override { return {}; }
+  void refreshFileList() override {}
 };
 
 TEST_F(DrawFixture, RecordPanelSwitches) {

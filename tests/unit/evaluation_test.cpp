@@ -167,6 +167,65 @@ TEST(RookTerms, FreeBesideTheKingReturnsPlus100AndBoxedInMinus35) {
   EXPECT_NEAR(pieceTermsOfMove(g, 4, 9, 3, 9), -35, Tolerance);
 }
 
+// A human gold on (5, 7), defended by a silver, is pinned against its king
+// by a computer rook on the file. A computer silver that only the gold
+// attacks, on a square from which it could take the gold, wins it.
+class PinnedAttacker : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    placeOnly(g, {{1, 1, ComKing}, {5, 1, ComRook}, {4, 5, ComSilver}, {5, 7, ManGold}, {6, 8, ManSilver},
+                  {5, 9, ManKing}});
+    g.ComHand[4] = 1;
+    g.ComHandTotal = 1;
+    startTurn(g);
+    ASSERT_EQ(g.ManPinned[5][7], 1);
+  }
+  // The gain from the pin: the score less the score with the gold free.
+  template <typename Try>
+  double gain(Try score) {
+    const double pinned = score();
+    g.ManPinned[5][7] = 0;
+    const double free = score();
+    g.ManPinned[5][7] = 1;
+    return pinned - free;
+  }
+  Game g;
+};
+
+TEST_F(PinnedAttacker, ABoardMoveOrADropWinsThePinnedPiece) {
+  EXPECT_NEAR(gain([&] { return tryMove(g, 4, 5, 4, 6); }), 110, Tolerance);
+  EXPECT_NEAR(gain([&] { return tryDrop(g, 4, 4, 6); }), 110, Tolerance);
+}
+
+TEST_F(PinnedAttacker, NothingForABoardMoveWhenTheTurnStartAttackerSquareIsEmpty) {
+  // As if the piece that attacked the gold at the start of the turn had
+  // stood on (9, 5), now empty.
+  g.SavedComAttackerX[5][7] = 9;
+  g.SavedComAttackerY[5][7] = 5;
+  EXPECT_NEAR(gain([&] { return tryMove(g, 4, 5, 4, 6); }), 0, Tolerance);
+  EXPECT_NEAR(gain([&] { return tryDrop(g, 4, 4, 6); }), 110, Tolerance);
+}
+
+TEST(PawnTerms, ADropThatStopsARookOnItsFileUnlessTheRookCanBeTaken) {
+  Game g;
+  placeOnly(g, {{1, 1, ComKing}, {5, 5, ComGold}, {5, 9, ManRook}, {9, 9, ManKing}});
+  g.ComHand[1] = 1;
+  g.ComHandTotal = 1;
+  startTurn(g);
+  auto pieceTerms = [&g] {
+    g.Level = 2;
+    const double general = tryDrop(g, 1, 5, 6);
+    g.Level = 3;
+    return tryDrop(g, 1, 5, 6) - general;
+  };
+  EXPECT_NEAR(pieceTerms(), 120, Tolerance);
+
+  // A computer bishop already attacks the undefended rook.
+  g.Board[7][7] = ComBishop;
+  startTurn(g);
+  EXPECT_NEAR(pieceTerms(), 0, Tolerance);
+}
+
 struct PromotedCase {
   int fromX, fromY, toX, toY, placed;
 };

@@ -156,18 +156,6 @@ TEST_F(PieceMove, ComDropTakesTheHandIndexAndDrawsItsRow) {
   }
 }
 
-TEST_F(PieceMove, RookDropsFromBothHands) {
-  g.ManHand[7] = 1;
-  g.ComHand[7] = 1;
-  g.ManHandTotal = g.ComHandTotal = 1;
-  駒移動(g, 11, 9, 1, 1, ManRook);
-  駒移動(g, -1, 7, 9, 9, ComRook);
-  EXPECT_EQ(g.ManHand[7], 0);
-  EXPECT_EQ(g.ComHand[7], 0);
-  EXPECT_EQ(g.Board[1][1], ManRook);
-  EXPECT_EQ(g.Board[9][9], ComRook);
-}
-
 TEST_F(PieceMove, ManKingSquareFollowsTheKing) {
   g.Board[5][9] = ManKing;
   g.ManKingX = 5;

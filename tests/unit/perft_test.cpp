@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 
 #include "rules/legality.h"
@@ -208,6 +209,41 @@ TEST(MakeMove, MatchesMovePieceOnHandsAndBoard) {
       EXPECT_EQ(writePositionText(g), before);
     }
   }
+}
+
+}  // namespace
+}  // namespace vudeve
+
+namespace vudeve {
+namespace {
+
+std::string printed(const char* position, int depth, bool divide) {
+  Game g;
+  load(g, position);
+  std::ostringstream out;
+  printPerft(out, g, depth, divide);
+  return out.str();
+}
+
+std::string lastLines(const std::string& text, int n) {
+  std::size_t at = text.size();
+  for (int i = 0; i <= n && at != std::string::npos && at > 0; ++i) at = text.rfind('\n', at - 1);
+  return at == std::string::npos ? text : text.substr(at + 1);
+}
+
+TEST(PrintPerft, CountAloneOrOneLinePerFirstMove) {
+  EXPECT_EQ(printed("4k4/9/9/9/9/9/9/9/4K4 R b", 1, false), "84\n");
+  EXPECT_EQ(printed("4k4/9/9/9/9/9/9/9/4K4 R b", 1, true).substr(0, 13), "5 9 4 8 -950 ");
+  // Drops name the hand index in both hands.
+  EXPECT_EQ(lastLines(printed("4k4/9/9/9/9/9/9/9/4K4 R b", 1, true), 2), "11 7 9 9 -900 1\ntotal 84\n");
+  EXPECT_EQ(lastLines(printed("4k4/9/9/9/9/9/9/9/4K4 r w", 1, true), 2), "-1 7 9 9 900 1\ntotal 84\n");
+  EXPECT_EQ(printed(EvenPositionText.data(), 0, true), "total 1\n");
+  EXPECT_EQ(printed(EvenPositionText.data(), 0, false), "1\n");
+}
+
+TEST(PrintPerft, PromotionsAreTwoLinesWithThePlacedCode) {
+  const std::string lines = printed("8k/9/9/4P4/9/9/9/9/K8 - b", 1, true);
+  EXPECT_NE(lines.find("5 4 5 3 -10 1\n5 4 5 3 -11 1\n"), std::string::npos) << lines;
 }
 
 }  // namespace

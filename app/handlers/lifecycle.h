@@ -1,0 +1,17 @@
+// Start-up and the three ways to quit.
+#pragma once
+
+#include "rules/game.h"
+
+namespace vudeve {
+
+void Form_Load(Game& g);
+void 終了処理(Game& g);
+void OWARI_Click(Game& g);
+// Escape (27) quits; every other key is ignored.
+void Form_KeyPress(Game& g, int KeyAscii);
+void Form_Unload(Game& g);
+
+inline constexpr int EscapeKey = 27;
+
+}  // namespace vudeve

@@ -1,0 +1,15 @@
+// The person's moves: every mouse press on the main window.
+#pragma once
+
+#include "rules/game.h"
+
+namespace vudeve {
+
+// Button is LeftButton or RightButton; X and Y are the press in twips.
+void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y);
+
+// The move-guidance overlay: resets the grid outlines, then (with guidance
+// on) outlines every square the piece could move or be dropped to.
+void 描画_移動可能桝色(Game& g, int fromX, int fromY, int color, int piece);
+
+}  // namespace vudeve

@@ -1,0 +1,169 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <array>
+#include <vector>
+
+namespace vudeve::window {
+namespace {
+
+// The menu bar, left to right; depth 0 entries sit on the bar itself.
+struct MenuEntry {
+  int depth;
+  const char* name;
+  const char* caption;
+  enum Kind { Submenu, Command, Checkable } kind;
+};
+
+constexpr MenuEntry MenuEntries[] = {
+    {0, "TAIKYOKU", "対局", MenuEntry::Submenu},
+    {1, "MATCH_MAN", "対局(人間)", MenuEntry::Submenu},
+    {2, "START", "スタート", MenuEntry::Command},
+    {1, "START2", "対局(COM)", MenuEntry::Submenu},
+    {2, "SENTE", "先手", MenuEntry::Command},
+    {2, "GOTE", "後手", MenuEntry::Command},
+    {1, "LEVEL", "COM対局ﾚﾍﾞﾙ", MenuEntry::Submenu},
+    {2, "LEVEL1", "LEVEL1", MenuEntry::Checkable},
+    {2, "LEVEL2", "LEVEL2", MenuEntry::Checkable},
+    {2, "LEVEL3", "LEVEL3", MenuEntry::Checkable},
+    {1, "OWARI", "終わり", MenuEntry::Command},
+    {0, "STOP", "局面", MenuEntry::Submenu},
+    {1, "CANCEL", "最初", MenuEntry::Command},
+    {1, "REVERSE", "反転", MenuEntry::Command},
+    {0, "REPLAY", "戻", MenuEntry::Command},
+    {0, "AFTER", "進", MenuEntry::Command},
+    {0, "LBEL_UP", "△", MenuEntry::Command},
+    {0, "LEBEL_DOWN", "▽", MenuEntry::Command},
+    {0, "KIFU", "棋譜", MenuEntry::Submenu},
+    {1, "KIFU_READ", "読込", MenuEntry::Command},
+    {1, "KIFU_WRITE", "書込", MenuEntry::Command},
+    {0, "OPTION", "ｵﾌﾟｼｮﾝ", MenuEntry::Submenu},
+    {1, "HAIKEI_GA", "背景画", MenuEntry::Submenu},
+    {2, "MIDORI", "泥", MenuEntry::Checkable},
+    {2, "TATAMI", "畳", MenuEntry::Checkable},
+    {2, "TAKE", "竹", MenuEntry::Checkable},
+    {2, "UCHU", "宇宙", MenuEntry::Checkable},
+    {2, "RENGA", "煉瓦", MenuEntry::Checkable},
+    {1, "SIDOU", "移動指導", MenuEntry::Checkable},
+    {1, "KEIKA", "経過時間", MenuEntry::Checkable},
+    {1, "BGM", "BGM", MenuEntry::Checkable},
+    {1, "VER", "その他", MenuEntry::Command},
+};
+
+struct CheckItem {
+  const char* name;
+  MenuItem item;
+};
+constexpr std::array<CheckItem, 11> CheckItems = {{
+    {"LEVEL1", MenuItem::LEVEL1}, {"LEVEL2", MenuItem::LEVEL2}, {"LEVEL3", MenuItem::LEVEL3},
+    {"MIDORI", MenuItem::MIDORI}, {"TATAMI", MenuItem::TATAMI}, {"TAKE", MenuItem::TAKE},
+    {"UCHU", MenuItem::UCHU},     {"RENGA", MenuItem::RENGA},   {"SIDOU", MenuItem::SIDOU},
+    {"KEIKA", MenuItem::KEIKA},   {"BGM", MenuItem::BGM},
+}};
+
+constexpr int EscapeKey = 27;
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : canvas_(new Canvas(this)), messages_(this), panel_(canvas_) {
+  setWindowTitle(QStringLiteral("vudeve"));
+  setCentralWidget(canvas_);
+  canvas_->setFocusPolicy(Qt::StrongFocus);
+  canvas_->setFocus();
+  buildMenus();
+  for (const CheckItem& check : CheckItems) menu_.bind(check.item, action(QString::fromLatin1(check.name)));
+}
+
+QAction* MainWindow::addCommand(QWidget* owner, const char* name, const char* caption, bool checkable) {
+  const QString entry = QString::fromLatin1(name);
+  auto* act = new QAction(QString::fromUtf8(caption), owner);
+  act->setObjectName(entry);
+  act->setCheckable(checkable);
+  connect(act, &QAction::triggered, this, [this, act, entry, checkable](bool checked) {
+    // Check marks change only when the command sets them, as the game
+    // reads the old state to decide what the click means.
+    if (checkable) act->setChecked(!checked);
+    runCommand(entry);
+  });
+  owner->addAction(act);
+  actions_[entry] = act;
+  return act;
+}
+
+void MainWindow::buildMenus() {
+  std::vector<QWidget*> owners = {menuBar()};
+  for (const MenuEntry& entry : MenuEntries) {
+    owners.resize(entry.depth + 1);
+    QWidget* owner = owners.back();
+    if (entry.kind != MenuEntry::Submenu) {
+      addCommand(owner, entry.name, entry.caption, entry.kind == MenuEntry::Checkable);
+      continue;
+    }
+    const QString name = QString::fromLatin1(entry.name);
+    auto* menu = new QMenu(QString::fromUtf8(entry.caption), owner);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    if (auto* bar = qobject_cast<QMenuBar*>(owner))
+      bar->addMenu(menu);
+    else
+      static_cast<QMenu*>(owner)->addMenu(menu);
+    connect(menu, &QMenu::aboutToShow, this, [this, name] { runCommand(name); });
+    actions_[name] = menu->menuAction();
+    owners.push_back(menu);
+  }
+}
+
+void MainWindow::attach(Game& g) {
+  g.Screen = canvas_;
+  g.Messages = &messages_;
+  g.Time = &clock_;
+  g.Timer1 = &timer_;
+  g.Menus = &menu_;
+  g.Panel = &panel_;
+}
+
+void MainWindow::setCommand(const QString& name, std::function<void()> command) { commands_[name] = std::move(command); }
+
+void MainWindow::runCommand(const QString& name) {
+  if (auto found = commands_.find(name); found != commands_.end() && found->second) found->second();
+}
+
+QAction* MainWindow::action(const QString& name) const {
+  auto found = actions_.find(name);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::showAtStartSize() {
+  const QSize outer(static_cast<int>(StartWidthTwips / Canvas::TwipsPerPixel),
+                    static_cast<int>(StartHeightTwips / Canvas::TwipsPerPixel));
+  move(0, 0);
+  resize(outer);
+  show();
+  // The frame is known once the window is shown; the outer size includes it.
+  const QSize frame = frameGeometry().size() - geometry().size();
+  if (frame != QSize(0, 0)) resize(outer - frame);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  int code = 0;
+  if (event->key() == Qt::Key_Escape)
+    code = EscapeKey;
+  else if (!event->text().isEmpty())
+    code = event->text().at(0).unicode();
+  if (code != 0 && onKeyPress)
+    onKeyPress(code);
+  else
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (onClose) onClose();
+  event->accept();
+}
+
+}  // namespace vudeve::window

@@ -1,0 +1,68 @@
+// The main window: the menu bar, the canvas and the platform adapters. It
+// holds no game state; every menu command, mouse press, key press and the
+// closing of the window go to callbacks that the game's handlers fill in.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <map>
+
+#include "app/canvas.h"
+#include "app/platform_adapters.h"
+#include "rules/game.h"
+
+class QMenu;
+
+namespace vudeve::window {
+
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The window's outer size at start-up, in twips.
+  static constexpr double StartWidthTwips = 9500;
+  static constexpr double StartHeightTwips = 8000;
+
+  MainWindow();
+
+  Canvas& canvas() { return *canvas_; }
+  QtWindowTimer& timer() { return timer_; }
+  QtMenu& menu() { return menu_; }
+
+  // Plugs the window's drawing surface, message boxes, clock, timer, menu
+  // and record panel into the game.
+  void attach(Game& g);
+
+  // What a menu entry does, by the entry's name (START, KIFU_READ, ...).
+  // Menu titles run their command when they open (TAIKYOKU, STOP, ...).
+  void setCommand(const QString& name, std::function<void()> command);
+  void runCommand(const QString& name);
+  QAction* action(const QString& name) const;
+
+  // A typed key by its character code (Escape is 27).
+  std::function<void(int keyCode)> onKeyPress;
+  std::function<void()> onClose;
+
+  // Shows the window at the top left of the screen with its start-up size.
+  void showAtStartSize();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  QAction* addCommand(QWidget* owner, const char* name, const char* caption, bool checkable);
+
+  Canvas* canvas_;
+  QtMessageBoxes messages_;
+  QtClock clock_;
+  QtWindowTimer timer_;
+  QtMenu menu_;
+  PlaceholderRecordPanel panel_;
+  std::map<QString, std::function<void()>> commands_;
+  std::map<QString, QAction*> actions_;
+};
+
+}  // namespace vudeve::window

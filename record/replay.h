@@ -1,0 +1,24 @@
+// Stepping through the stored positions: 戻, 進, 最初 and 反転 of the 局面
+// menu. A step copies a whole snapshot back; it never replays a move.
+#pragma once
+
+#include "rules/game.h"
+
+namespace vudeve {
+
+// The 局面 menu itself: closes the record-file panel.
+void STOP_Click(Game& g);
+void REPLAY_Click(Game& g);   // 戻
+void AFTER_Click(Game& g);    // 進
+void CANCEL_Click(Game& g);   // 最初
+void REVERSE_Click(Game& g);  // 反転
+
+// The destination and the piece standing there of the move from record
+// index k - 1 to k: the first square (x outer, y inner) that is not empty
+// at k and differs from k - 1. The outputs stay as they are when there is
+// none or k is not an index of two stored positions.
+void 調査_移動結果(const Game& g, int k, int& x, int& y, int& piece);
+// Sum of the positive hand counts of the side; 0 for other side values.
+int 調査_持駒数(const Game& g, int side);
+
+}  // namespace vudeve

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "app/handlers/lifecycle.h"
+#include "app/handlers/match_commands.h"
+#include "app/handlers/mouse_input.h"
+#include "rules/setup.h"
+#include "support/fakes.h"
+
+namespace vudeve {
+namespace {
+
+using testing::FakePlatform;
+
+class MatchCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fake.attach(g);
+    初期設定(g);
+  }
+  int count(int code) const {
+    int n = 0;
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) n += g.Board[x][y] == code;
+    return n;
+  }
+  int piecesOf(int sign) const {
+    int n = 0;
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) n += sign * g.Board[x][y] >= 10;
+    return n;
+  }
+  bool printed(const std::string& text) const {
+    for (const auto& p : fake.surface.printed())
+      if (p.text == text) return true;
+    return false;
+  }
+  std::string lastMessage() const { return fake.messages.shown.empty() ? "" : fake.messages.shown.back().text; }
+
+  Game g;
+  FakePlatform fake;
+};
+
+TEST_F(MatchCommands, StartOnAFreshBoardGivesSenteTheFirstMove) {
+  START_Click(g);
+  EXPECT_EQ(lastMessage(), "先手の番です");
+  EXPECT_EQ(fake.messages.shown.back().caption, " ");
+  EXPECT_EQ(g.ManSide, SenteSide);
+  EXPECT_EQ(g.Turn, SenteSide);
+  EXPECT_EQ(g.GameMode, ModeHuman);
+}
+
+TEST_F(MatchCommands, StartAfterMovesAgainstTheComputerContinuesThePosition) {
+  GOTE_Click(g);  // the computer moves first
+  ASSERT_EQ(g.MoveNumber, 1);
+  START_Click(g);
+  EXPECT_EQ(g.GameMode, ModeHuman);
+  EXPECT_EQ(g.MoveNumber, 1);
+  EXPECT_EQ(lastMessage(), g.Turn == SenteSide ? "先手の番です" : "後手の番です");
+}
+
+TEST_F(MatchCommands, GoteLetsTheComputerMoveAtOnceAndSenteWaitsForTheMan) {
+  GOTE_Click(g);
+  EXPECT_EQ(g.ComSide, SenteSide);
+  EXPECT_EQ(g.MoveNumber, 1);
+  EXPECT_EQ(g.Turn, g.ManSide);
+
+  Game fresh;
+  FakePlatform other;
+  other.attach(fresh);
+  初期設定(fresh);
+  SENTE_Click(fresh);
+  EXPECT_EQ(other.messages.shown.back().text, "MANの番です");
+  EXPECT_EQ(fresh.ManSide, SenteSide);
+  EXPECT_EQ(fresh.Turn, fresh.ManSide);
+  EXPECT_EQ(fresh.MoveNumber, 0);
+}
+
+TEST_F(MatchCommands, HandicapUpTenTimesLeavesTheComputerKingAndPawns) {
+  for (int i = 0; i < 10; ++i) LBEL_UP_Click(g);
+  EXPECT_EQ(g.HandicapGrade, 10);
+  EXPECT_EQ(piecesOf(+1), 10);
+  EXPECT_EQ(count(ComPawn), 9);
+  EXPECT_EQ(count(ComKing), 1);
+  EXPECT_EQ(piecesOf(-1), 20);
+  EXPECT_TRUE(printed("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"));
+
+  fake.surface.clear();
+  LBEL_UP_Click(g);
+  EXPECT_EQ(g.HandicapGrade, 10);
+  EXPECT_EQ(g.HandicapSet, TrueValue);
+  EXPECT_EQ(piecesOf(+1), 10);
+}
+
+TEST_F(MatchCommands, HandicapDownTenTimesLeavesTheManKingAndPawns) {
+  for (int i = 0; i < 10; ++i) LEBEL_DOWN_Click(g);
+  EXPECT_EQ(g.HandicapGrade, -10);
+  EXPECT_EQ(piecesOf(-1), 10);
+  EXPECT_EQ(count(ManKing), 1);
+  EXPECT_TRUE(printed("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"));
+}
+
+TEST_F(MatchCommands, HandicapGradesRemoveInTheListedOrder) {
+  LEBEL_DOWN_Click(g);
+  EXPECT_EQ(g.Board[2][8], Empty);  // 1級: MAN's bishop
+  LEBEL_DOWN_Click(g);
+  LEBEL_DOWN_Click(g);
+  EXPECT_EQ(g.Board[1][9], Empty);  // 2段: and the lance on (1,9)
+  EXPECT_EQ(g.Board[9][9], ManLance);
+  for (int i = 0; i < 3; ++i) LBEL_UP_Click(g);
+  for (int i = 0; i < 7; ++i) LBEL_UP_Click(g);
+  EXPECT_EQ(g.Board[7][1], Empty);  // 9級: COM's silver on (7,1)
+  EXPECT_EQ(g.Board[3][1], ComSilver);
+}
+
+TEST_F(MatchCommands, HandicapUpThenDownRestoresTheEvenPosition) {
+  Game even;
+  初期設定(even);
+  LBEL_UP_Click(g);
+  EXPECT_EQ(g.Board[8][2], Empty);
+  LEBEL_DOWN_Click(g);
+  EXPECT_EQ(g.Board, even.Board);
+  EXPECT_EQ(g.HandicapGrade, 0);
+}
+
+TEST_F(MatchCommands, HandicapIsRefusedAfterTheFirstMove) {
+  g.MoveNumber = 1;
+  LBEL_UP_Click(g);
+  EXPECT_EQ(lastMessage(), "対局途中ではできません\r\r局面→最初にして下さい");
+  EXPECT_EQ(fake.messages.shown.back().caption, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+  EXPECT_EQ(g.Board[8][2], ComBishop);
+  EXPECT_EQ(g.HandicapSet, FalseValue);
+}
+
+TEST_F(MatchCommands, LevelsChangeDuringAGame) {
+  SENTE_Click(g);
+  LEVEL1_Click(g);
+  EXPECT_EQ(g.Level, 1);
+  EXPECT_TRUE(g.Menus->isChecked(MenuItem::LEVEL1));
+  EXPECT_FALSE(g.Menus->isChecked(MenuItem::LEVEL3));
+  レベル_設定(g, 7);
+  EXPECT_EQ(g.Level, 1);
+  EXPECT_FALSE(g.Menus->isChecked(MenuItem::LEVEL1));
+}
+
+TEST_F(MatchCommands, EscapeQuitsAndReleasesTheSoundOtherKeysDoNothing) {
+  Form_KeyPress(g, 'a');
+  EXPECT_FALSE(fake.window.quitted);
+  Form_KeyPress(g, EscapeKey);
+  EXPECT_TRUE(fake.window.quitted);
+}
+
+}  // namespace
+}  // namespace vudeve

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include "app/handlers/match_commands.h"
+#include "app/handlers/mouse_input.h"
+#include "rules/setup.h"
+#include "support/fakes.h"
+
+namespace vudeve {
+namespace {
+
+using testing::FakePlatform;
+
+// Presses the centre of cell (x, y).
+void press(Game& g, double x, double y, int button = LeftButton) {
+  Form_MouseDown(g, button, 0, BoardLeft + (x + 0.5) * CellWidth, BoardTop + (y + 0.5) * CellHeight);
+}
+
+class MouseInput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fake.attach(g);
+    初期設定(g);
+  }
+  // Only the two kings on the board, MAN to move in a two-person game.
+  void startWithKingsOnly() {
+    START_Click(g);
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) g.Board[x][y] = Empty;
+    g.Board[5][9] = ManKing;
+    g.Board[5][1] = ComKing;
+    g.ManKingX = 5, g.ManKingY = 9, g.ComKingX = 5, g.ComKingY = 1;
+    fake.messages.shown.clear();
+  }
+  std::string lastMessage() const { return fake.messages.shown.empty() ? "" : fake.messages.shown.back().text; }
+  std::string lastCaption() const {
+    return fake.messages.shown.empty() ? "" : fake.messages.shown.back().caption;
+  }
+
+  Game g;
+  FakePlatform fake;
+};
+
+TEST_F(MouseInput, RefusesPressesOutsideARunningGame) {
+  press(g, 7, 7);
+  EXPECT_EQ(lastMessage(), "「対局」で始めて下さい");
+  EXPECT_EQ(lastCaption(), "開始");
+
+  g.Turn = SenteSide;
+  g.Winner = g.ManSide;
+  press(g, 7, 7);
+  EXPECT_EQ(lastMessage(), "新規に対局してください");
+  EXPECT_EQ(lastCaption(), "終局");
+}
+
+TEST_F(MouseInput, RecordModeAsksAndNoResetsTheGame) {
+  g.RecordMode = TrueValue;
+  g.Turn = SenteSide;
+  fake.messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+  press(g, 7, 7);
+  EXPECT_EQ(g.RecordMode, TrueValue);
+  press(g, 7, 7);
+  EXPECT_EQ(g.RecordMode, FalseValue);
+  EXPECT_EQ(g.Turn, NoSide);
+  EXPECT_EQ(fake.messages.shown.back().buttons, MessageButtons::YesNo);
+}
+
+TEST_F(MouseInput, TwoPersonMoveIsRecordedAndPassesTheTurn) {
+  START_Click(g);
+  EXPECT_EQ(lastMessage(), "先手の番です");
+  press(g, 7, 7);
+  EXPECT_EQ(g.SelectState, 1);
+  press(g, 7, 6);
+  EXPECT_EQ(g.Board[7][6], ManPawn);
+  EXPECT_EQ(g.Board[7][7], Empty);
+  EXPECT_EQ(g.Turn, GoteSide);
+  EXPECT_EQ(g.MoveNumber, 1);
+  EXPECT_EQ(g.MoveCount, 1);
+  EXPECT_EQ(g.LastMoveNumber, 0);
+  EXPECT_EQ(g.RecordBoard[0][7][7], ManPawn);
+}
+
+TEST_F(MouseInput, IllegalDestinationAndOwnPieceCancelThePickUp) {
+  START_Click(g);
+  press(g, 7, 7);
+  press(g, 7, 5);  // a pawn moves one square
+  EXPECT_EQ(g.SelectState, 0);
+  EXPECT_EQ(g.Board[7][7], ManPawn);
+  press(g, 7, 7);
+  press(g, 8, 8);  // own rook
+  EXPECT_EQ(g.SelectState, 0);
+  EXPECT_EQ(g.MoveNumber, 0);
+}
+
+TEST_F(MouseInput, ForcedPromotionWantsTheRightButton) {
+  startWithKingsOnly();
+  g.Board[3][2] = ManPawn;
+  press(g, 3, 2);
+  press(g, 3, 1);
+  EXPECT_EQ(lastMessage(), "マウスの右をクリックして下さい");
+  EXPECT_EQ(lastCaption(), "成り");
+  EXPECT_EQ(g.SelectState, 1);
+  EXPECT_EQ(g.Board[3][2], ManPawn);
+  press(g, 3, 1, RightButton);
+  EXPECT_EQ(g.Board[3][1], ManTokin);
+}
+
+TEST_F(MouseInput, RightButtonWithoutPromotionMovesPlainly) {
+  startWithKingsOnly();
+  g.Board[3][6] = ManGold;
+  g.Board[4][6] = ManSilver;
+  press(g, 3, 6);
+  press(g, 3, 5, RightButton);
+  EXPECT_EQ(g.Board[3][5], ManGold);
+  g.Turn = SenteSide;
+  press(g, 4, 6);
+  press(g, 4, 5, RightButton);  // outside the zone: no promotion
+  EXPECT_EQ(g.Board[4][5], ManSilver);
+}
+
+TEST_F(MouseInput, CompulsoryCaptureRefusesOtherMoves) {
+  startWithKingsOnly();
+  g.Board[3][7] = ManPawn;
+  g.Board[3][6] = ComSilver;  // the pawn can take it safely
+  g.Board[8][7] = ManPawn;
+  press(g, 8, 7);
+  press(g, 8, 6);
+  EXPECT_EQ(lastMessage(), "　この駒は移動できません\r\r他に移動できる駒があります");
+  EXPECT_EQ(lastCaption(), "警告");
+  EXPECT_EQ(g.Board[8][7], ManPawn);
+  EXPECT_EQ(g.CapturerFlags[3][7], TrueValue);
+  EXPECT_EQ(g.SelectState, 0);
+
+  g.Board[4][8] = ManGold;  // a capturer that could also step to an empty square
+  g.Board[4][7] = ComPawn;
+  press(g, 4, 8);
+  press(g, 5, 8);
+  EXPECT_EQ(lastMessage(), "相手駒を取って下さい");
+  press(g, 3, 7);
+  press(g, 3, 6);
+  EXPECT_EQ(g.Board[3][6], ManPawn);
+  EXPECT_EQ(g.ManHand[4], 1);
+}
+
+TEST_F(MouseInput, EachSideDropsFromItsOwnHandStand) {
+  startWithKingsOnly();
+  g.ComHand[1] = 1;
+  g.ComHandTotal = 1;
+  g.ManHand[5] = 1;
+  g.ManHandTotal = 1;
+  press(g, -1, 7);  // COM's pawn while Sente (MAN) is to move
+  press(g, 5, 5);
+  EXPECT_EQ(g.Board[5][5], Empty);
+  EXPECT_EQ(g.SelectState, 0);
+  press(g, 11, 7);  // MAN's gold
+  press(g, 5, 5);
+  EXPECT_EQ(g.Board[5][5], ManGold);
+  EXPECT_EQ(g.ManHand[5], 0);
+  EXPECT_EQ(g.Turn, GoteSide);
+  press(g, -1, 7);
+  press(g, 4, 4);
+  EXPECT_EQ(g.Board[4][4], ComPawn);
+  EXPECT_EQ(g.ComHand[1], 0);
+}
+
+TEST_F(MouseInput, PressWhileTheComputerIsToMoveLetsItMoveFirst) {
+  SENTE_Click(g);
+  g.Turn = g.ComSide;
+  fake.messages.shown.clear();
+  press(g, 7, 7);
+  ASSERT_FALSE(fake.messages.shown.empty());
+  EXPECT_EQ(fake.messages.shown.front().text, "OKですか？");
+  EXPECT_EQ(fake.messages.shown.front().caption, "再開(COM)");
+  EXPECT_EQ(g.MoveNumber, 1);
+  EXPECT_EQ(g.Turn, g.ManSide);
+  EXPECT_EQ(g.SelectState, 1);  // and the press then picks up the pawn
+}
+
+TEST_F(MouseInput, TakingTheComputersKingWins) {
+  SENTE_Click(g);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) g.Board[x][y] = Empty;
+  g.Board[5][9] = ManKing;
+  g.Board[5][2] = ComKing;
+  g.Board[5][3] = ManGold;
+  g.Board[1][1] = ComPawn;
+  press(g, 5, 3);
+  press(g, 5, 2);
+  EXPECT_EQ(g.Winner, g.ManSide);
+  EXPECT_EQ(lastMessage(), "あなたの勝ちです");
+  EXPECT_EQ(lastCaption(), "終了");
+}
+
+TEST_F(MouseInput, PressBesideTheBoardPutsThePieceDown) {
+  START_Click(g);
+  press(g, 7, 7);
+  ASSERT_EQ(g.SelectState, 1);
+  press(g, 16, 5);
+  EXPECT_EQ(g.SelectState, 0);
+  press(g, 7, 6);
+  EXPECT_EQ(g.Board[7][6], Empty);
+}
+
+}  // namespace
+}  // namespace vudeve
