@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -13,6 +14,10 @@ namespace {
 // Windows extensions (NEC and IBM rows, "～" as U+FF5E) that Windows
 // programs write.
 constexpr const char* CodePage932 = "CP932";
+
+// Far above any settings or record file (a record of 100000 moves is 36 MB);
+// a bigger file is none of ours and is not read into memory.
+constexpr std::uintmax_t LargestTextFile = 64u << 20;
 
 std::optional<std::string> convert(const char* to, const char* from, const std::string& input, std::size_t maxGrowth) {
   iconv_t cd = iconv_open(to, from);
@@ -55,6 +60,8 @@ std::vector<std::string> splitLines(const std::string& text) {
 TextFileStatus readTextFile(const std::filesystem::path& path, std::vector<std::string>& lines) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return TextFileStatus::CannotOpen;
+  std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > LargestTextFile) return TextFileStatus::CannotRead;
   std::ifstream file(path, std::ios::binary);
   if (!file.is_open()) return TextFileStatus::CannotOpen;
   std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

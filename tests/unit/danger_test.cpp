@@ -101,6 +101,45 @@ TEST(LanceSkewer, HalfOfTheSecondPieceIsARealDivision) {
   EXPECT_NEAR(danger_with(2) - danger_with(1), 0, Tolerance);
 }
 
+// A human gold on (5, 6) and silver on (4, 6) both reach (5, 5) and (4, 5).
+// Where the computer covers such a square once, it costs 10 only next to
+// the computer king.
+TEST(SquaresNextToTheKing, OutnumberedSquareCostsOnlyBesideTheKing) {
+  Game g;
+  placeOnly(g, {{9, 1, ComKing}, {5, 4, ComGold}, {5, 6, ManGold}, {4, 6, ManSilver}, {1, 9, ManKing}});
+  survey(g);
+  EXPECT_NEAR(盤評価_COM危険座標(g, ComKing, 9, 1), 0, Tolerance);
+
+  // The king alone covers them from (5, 4): half the human cover of (5, 5),
+  // (4, 5) and (6, 5), and 10 on each of the two outnumbered squares.
+  g.Board[9][1] = Empty;
+  g.Board[5][4] = ComKing;
+  survey(g);
+  EXPECT_NEAR(盤評価_COM危険座標(g, ComKing, 5, 4), -1 - 10 - 1 - 10 - 0.5, Tolerance);
+}
+
+// Uncovered squares beside a computer major piece cost 1 more each, and 10
+// more in the computer's camp, only while a silver or gold is in hand: the
+// rook's four diagonal neighbours are the only squares the computer leaves
+// uncovered next to a major piece. Nothing here is near the computer king.
+TEST(CrowdedSquares, FurtherPenaltyNeedsASilverOrGoldInHand) {
+  Game g;
+  auto danger_with = [&g](int handIndex) {
+    g.ManHand.fill(0);
+    g.ManHand[handIndex] = 1;
+    g.ManHandTotal = 1;
+    survey(g);
+    return 盤評価_COM危険座標(g, ComKing, 9, 1);
+  };
+  placeOnly(g, {{9, 1, ComKing}, {5, 5, ComRook}, {1, 9, ManKing}});
+  EXPECT_NEAR(danger_with(5) - danger_with(1), -4, Tolerance);
+  EXPECT_NEAR(danger_with(4) - danger_with(1), -4, Tolerance);
+
+  g.Board[5][5] = Empty;
+  g.Board[5][2] = ComRook;
+  EXPECT_NEAR(danger_with(5) - danger_with(1), -4 * 11, Tolerance);
+}
+
 // A computer silver on (5, 5) attacked by a human pawn and not defended.
 TEST(HangingPiece, LossRefundedWhenItCapturedThereAndSparedByAPinnedAttacker) {
   Game g;
