@@ -424,32 +424,20 @@ TEST_F(DrawFixture, HandicapRefusalMessages) {
   }
 }
 
-class RecordingPanel final : public RecordPanel {
- public:
-  std::vector<std::string> log;
-  void setListsVisible(bool drive, bool dir, bool file) override {
-    log.push_back(std::string("lists ") + (drive ? "1" : "0") + (dir ? "1" : "0") + (file ? "1" : "0"));
-  }
-  void showTextPanel() override { log.push_back("show"); }
-  void hideAndClearTextPanel() override { log.push_back("hide"); }
-  std::string text(PanelText) const override { return {}; }
-  std::string drive() const override { return {}; }
-  std::string folderPath() const override { return {}; }
-  void setFolderPath(const std::string&) override {}
-  std::string fileListPath() const override { return {}; }
-  void setFileListPath(const std::string&) override {}
-  std::string fileName() const override { return {}; }
-  void refreshFileList() override {}
-};
-
 TEST_F(DrawFixture, RecordPanelSwitches) {
-  RecordingPanel panel;
+  testing::FakePanel panel;
   g.Panel = &panel;
+  panel.texts[PanelText::Text1] = "kifu";
   描画_可視(g, true, false, true);
+  EXPECT_TRUE(panel.driveVisible);
+  EXPECT_FALSE(panel.dirVisible);
+  EXPECT_TRUE(panel.fileVisible);
   描画_棋譜_IO(g, 0);
-  描画_棋譜_IO(g, 1);
+  EXPECT_TRUE(panel.textPanelVisible);
+  EXPECT_EQ(panel.text(PanelText::Text1), "kifu");
   描画_棋譜_IO(g, -1);
-  EXPECT_EQ(panel.log, (std::vector<std::string>{"lists 101", "show", "hide", "hide"}));
+  EXPECT_FALSE(panel.textPanelVisible);
+  EXPECT_EQ(panel.text(PanelText::Text1), "");
 }
 
 }  // namespace
