@@ -358,6 +358,19 @@ TEST_F(DrawFixture, RepaintAddsLevelAndHandicapBeforeTheTitle) {
   EXPECT_EQ(screen.calls.back().kind, DrawCall::Picture);
 }
 
+TEST_F(DrawFixture, HandicapLabelClearsThePlaceOfTheLongestLabel) {
+  描画_ハンデレベル(g, 8);
+  for (int x = 11; x <= 14; ++x) EXPECT_EQ(screen.picturesAt(x, 1), std::vector<int>{MidoriCode}) << x;
+  EXPECT_EQ(screen.picturesAt(15, 1), std::vector<int>{});
+  // Every tile goes down before the text.
+  const int firstPrint = firstCall([](const DrawCall& c) { return c.kind == DrawCall::Print; });
+  const int lastTile = static_cast<int>(screen.calls.size()) - 1 -
+                       static_cast<int>(std::find_if(screen.calls.rbegin(), screen.calls.rend(),
+                                                     [](const DrawCall& c) { return c.kind == DrawCall::Picture; }) -
+                                        screen.calls.rbegin());
+  EXPECT_LT(lastTile, firstPrint);
+}
+
 TEST_F(DrawFixture, RecordAreaEraseClearsRowTen) {
   描画_棋譜読込み部分消去(g);
   for (int x = -1; x <= 9; ++x) EXPECT_EQ(screen.picturesAt(x, 10), std::vector<int>{MidoriCode}) << x;
