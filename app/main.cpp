@@ -1,21 +1,17 @@
 // vudeve: the window with the game in it.
 #include <QApplication>
 
+#include "app/game_binding.h"
 #include "app/main_window.h"
 #include "rules/game.h"
-#include "rules/setup.h"
+#include "sound/binding/sound_module.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vudeve::Game game;
   vudeve::window::MainWindow window;
-  window.attach(game);
-
-  game.BackgroundCode = vudeve::MidoriCode;
-  game.Menus->setChecked(vudeve::MenuItem::MIDORI, true);
-  game.Menus->setChecked(vudeve::MenuItem::LEVEL3, true);
-  vudeve::初期設定(game);
-
-  window.showAtStartSize();
+  vudeve::LoadedSoundLibrary sound;
+  vudeve::window::GameBinding binding(game, window, sound);
+  binding.start();
   return app.exec();
 }

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace vudeve::window {
@@ -69,10 +71,18 @@ constexpr int EscapeKey = 27;
 
 }  // namespace
 
-MainWindow::MainWindow()
-    : canvas_(new Canvas(this)), messages_(this), panel_(canvas_) {
+MainWindow::MainWindow() : messages_(this) {
   setWindowTitle(QStringLiteral("vudeve"));
-  setCentralWidget(canvas_);
+  auto* central = new QWidget(this);
+  auto* row = new QHBoxLayout(central);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  canvas_ = new Canvas(central);
+  panel_ = new QtRecordPanel(central);
+  row->addWidget(canvas_, 1);
+  row->addWidget(panel_, 0);
+  setCentralWidget(central);
+  panel_->onShownChanged = [this](bool shown) { panelShown(shown); };
   canvas_->setFocusPolicy(Qt::StrongFocus);
   canvas_->setFocus();
   buildMenus();
@@ -124,7 +134,7 @@ void MainWindow::attach(Game& g) {
   g.Time = &clock_;
   g.Timer1 = &timer_;
   g.Menus = &menu_;
-  g.Panel = &panel_;
+  g.Panel = panel_;
 }
 
 void MainWindow::setCommand(const QString& name, std::function<void()> command) { commands_[name] = std::move(command); }
@@ -138,15 +148,34 @@ QAction* MainWindow::action(const QString& name) const {
   return found == actions_.end() ? nullptr : found->second;
 }
 
-void MainWindow::showAtStartSize() {
-  const QSize outer(static_cast<int>(StartWidthTwips / Canvas::TwipsPerPixel),
-                    static_cast<int>(StartHeightTwips / Canvas::TwipsPerPixel));
-  move(0, 0);
-  resize(outer);
-  show();
-  // The frame is known once the window is shown; the outer size includes it.
-  const QSize frame = frameGeometry().size() - geometry().size();
-  if (frame != QSize(0, 0)) resize(outer - frame);
+double MainWindow::topTwips() const { return frameGeometry().top() * Canvas::TwipsPerPixel; }
+
+void MainWindow::placeTwips(double left, double top, double width, double height) {
+  const auto px = [](double twips) { return static_cast<int>(std::lround(twips / Canvas::TwipsPerPixel)); };
+  placement_ = QRect(px(left), px(top), px(width), px(height));
+  applyPlacement();
+}
+
+void MainWindow::applyPlacement() {
+  if (placement_.isEmpty()) return;
+  // The outer size includes the frame, which is known once the window is
+  // shown; the panel, while shown, widens the window.
+  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  const int extra = panel_->isHidden() ? 0 : QtRecordPanel::PanelWidth;
+  move(placement_.topLeft());
+  resize(placement_.size() - frame + QSize(extra, 0));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  applyPlacement();
+}
+
+void MainWindow::panelShown(bool shown) {
+  if (!shown) canvas_->setFocus();
+  if (isMaximized() || isFullScreen()) return;
+  const int change = shown ? QtRecordPanel::PanelWidth : -QtRecordPanel::PanelWidth;
+  resize(width() + change, height());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -162,7 +191,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (onClose) onClose();
+  if (onClose && !onClose()) {
+    event->ignore();
+    return;
+  }
   event->accept();
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/canvas.h"
 #include "app/platform_adapters.h"
+#include "app/record_panel.h"
 #include "rules/game.h"
 
 class QMenu;
@@ -29,6 +30,8 @@ class MainWindow final : public QMainWindow {
   Canvas& canvas() { return *canvas_; }
   QtWindowTimer& timer() { return timer_; }
   QtMenu& menu() { return menu_; }
+  QtMessageBoxes& messages() { return messages_; }
+  QtRecordPanel& panel() { return *panel_; }
 
   // Plugs the window's drawing surface, message boxes, clock, timer, menu
   // and record panel into the game.
@@ -42,25 +45,33 @@ class MainWindow final : public QMainWindow {
 
   // A typed key by its character code (Escape is 27).
   std::function<void(int keyCode)> onKeyPress;
-  std::function<void()> onClose;
+  // The window is being closed; answering false keeps it open.
+  std::function<bool()> onClose;
 
-  // Shows the window at the top left of the screen with its start-up size.
-  void showAtStartSize();
+  // The window's outer edges (frame included) in twips; placing before the
+  // window is shown takes effect when it is.
+  double topTwips() const;
+  void placeTwips(double left, double top, double width, double height);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildMenus();
   QAction* addCommand(QWidget* owner, const char* name, const char* caption, bool checkable);
+  void applyPlacement();
+  // The window widens by the panel while the panel is shown.
+  void panelShown(bool shown);
 
   Canvas* canvas_;
   QtMessageBoxes messages_;
   QtClock clock_;
   QtWindowTimer timer_;
   QtMenu menu_;
-  PlaceholderRecordPanel panel_;
+  QtRecordPanel* panel_;
+  QRect placement_;  // outer geometry in pixels; empty until placed
   std::map<QString, std::function<void()>> commands_;
   std::map<QString, QAction*> actions_;
 };

@@ -1,6 +1,6 @@
 // Qt implementations of the platform interfaces other than the drawing
-// surface: message boxes, clocks, the window timer, the menu check marks and
-// a stand-in for the record-file panel.
+// surface and the record-file panel: message boxes, clocks, the window timer
+// and the menu check marks.
 #pragma once
 
 #include <QElapsedTimer>
@@ -11,10 +11,7 @@
 #include "ui/platform.h"
 
 class QAction;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
+class QMessageBox;
 class QWidget;
 
 namespace vudeve::window {
@@ -24,6 +21,9 @@ class QtMessageBoxes final : public MessageBoxes {
   explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
   MessageAnswer show(const std::string& text, const std::string& caption, MessageButtons buttons,
                      MessageIcon icon) override;
+  // Called with every box just before it runs modally, so a test can read
+  // it and queue the press of one of its buttons.
+  std::function<void(QMessageBox&)> beforeExec;
 
  private:
   QWidget* parent_;
@@ -62,32 +62,6 @@ class QtMenu final : public Menu {
 
  private:
   std::map<MenuItem, QAction*> actions_;
-};
-
-// The controls of the record-file panel, hidden inside the window until the
-// panel is built for real.
-class PlaceholderRecordPanel final : public RecordPanel {
- public:
-  explicit PlaceholderRecordPanel(QWidget* parent);
-  void setListsVisible(bool drive, bool dir, bool file) override;
-  void showTextPanel() override;
-  void hideAndClearTextPanel() override;
-  std::string text(PanelText box) const override;
-  std::string drive() const override { return folder_; }
-  std::string folderPath() const override { return folder_; }
-  void setFolderPath(const std::string& path) override { folder_ = path; }
-  std::string fileListPath() const override { return folder_; }
-  void setFileListPath(const std::string& path) override { folder_ = path; }
-  std::string fileName() const override { return {}; }
-  void refreshFileList() override {}
-
- private:
-  std::string folder_;
-  QListWidget* drive_;
-  QListWidget* dir_;
-  QListWidget* file_;
-  QWidget* textPanel_;
-  QLineEdit* texts_[4];
 };
 
 }  // namespace vudeve::window

@@ -67,6 +67,7 @@ SelfPlayResult playSelfGame(const SelfPlayOptions& options) {
     ++result.plies;
     bottomToMove = !bottomToMove;
   }
+  result.finalBoard = g.Board;
   if (g.Winner == g.ComSide) result.winner = SelfPlayWinner::Top;
   if (g.Winner == g.ManSide) result.winner = SelfPlayWinner::Bottom;
   return result;

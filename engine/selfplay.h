@@ -28,6 +28,7 @@ struct SelfPlayResult {
   SelfPlayWinner winner = SelfPlayWinner::Draw;
   int plies = 0;
   std::vector<double> moveMilliseconds;  // thinking time of each ply
+  BoardMap finalBoard{};
 };
 
 SelfPlayResult playSelfGame(const SelfPlayOptions& options);

@@ -89,6 +89,8 @@ void 描画_移動結果(Game& g, int side, int x, int y, int piece, int color) 
 
 void 消去_移動結果(Game& g, int side) {
   if (side == g.ComSide) {
+    // The column digit starts 0.6 cell into cell -2.
+    描画_絵(g, g.BackgroundCode, -2, 8);
     描画_絵(g, g.BackgroundCode, -1, 8);
     描画_絵(g, g.BackgroundCode, 0, 8);
     描画_桝輪郭(g, BackColorIndex, -1, 7);

@@ -103,7 +103,9 @@ void 描画_レベル(Game& g, int level) {
 }
 
 void 描画_ハンデレベル(Game& g, int grade) {
-  描画_絵(g, g.BackgroundCode, 11, 1);
+  // The longest label reaches into cell 14: a shorter one must not leave
+  // the tail of the last one showing.
+  for (int x = 11; x <= 14; ++x) 描画_絵(g, g.BackgroundCode, x, 1);
   描画_文字列(g, 11.1, 1.1, grade, ShadowColor, 10);
   描画_文字列(g, 11, 1, grade, TextColor, 10);
 }

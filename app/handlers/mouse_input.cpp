@@ -23,6 +23,13 @@ void say(Game& g, const char* text, const char* caption) {
 
 void forbid(Game& g) { g.Sound->dsPlay(g.ForbiddenSound); }
 
+// The cell a press falls in; presses far outside the window land on a cell
+// that is neither board nor hand stand.
+int cellOf(double twips, int cellSize) {
+  const double cell = std::floor(twips / cellSize);
+  return std::isfinite(cell) && cell > -100 && cell < 100 ? static_cast<int>(cell) : -100;
+}
+
 bool belongsToSideToMove(const Game& g, int code) {
   return (g.Turn == g.ManSide && code <= -10) || (g.Turn == g.ComSide && code >= 10);
 }
@@ -104,6 +111,12 @@ void putDown(Game& g) {
   g.SelectState = 0;
 }
 
+// The grid covers the board only; a hand cell's outline is reset apart.
+void redrawOutlines(Game& g) {
+  描画_将棋盤桝(g);
+  描画_桝輪郭(g, GridColor, g.MoveRec[3], g.MoveRec[4]);
+}
+
 void moveTo(Game& g, int Button, int col, int row) {
   設定_移動可能駒(g, g.Turn);
   g.MoveRec[5] = col;
@@ -136,14 +149,14 @@ void moveTo(Game& g, int Button, int col, int row) {
   if (g.MoveRec[9] == TrueValue) {
     if (調査_移動先あるか2(g, g.Turn, g.MoveRec[3], g.MoveRec[4]) == FalseValue) {
       say(g, "　この駒は移動できません\r\r他に移動できる駒があります", "警告");
-      描画_将棋盤桝(g);
+      redrawOutlines(g);
       描画_駒点滅_移動可能駒(g, 3);
       g.SelectState = 0;
       return;
     }
     if (g.Board[col][row] == Empty) {
       say(g, "相手駒を取って下さい", "警告");
-      描画_将棋盤桝(g);
+      redrawOutlines(g);
       g.SelectState = 0;
       return;
     }
@@ -225,8 +238,8 @@ void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
     say(g, "新規に対局してください", "終局");
     return;
   }
-  const int col = static_cast<int>(std::floor((X - BoardLeft) / CellWidth));
-  const int row = static_cast<int>(std::floor((Y - BoardTop) / CellHeight));
+  const int col = cellOf(X - BoardLeft, CellWidth);
+  const int row = cellOf(Y - BoardTop, CellHeight);
   if (g.Turn == NoSide) {
     forbid(g);
     say(g, "「対局」で始めて下さい", "開始");

@@ -179,11 +179,18 @@ class WindowTest : public QObject {
     QCOMPARE(key, int('a'));
   }
 
-  void closingCallsBack() {
-    bool closed = false;
-    window_->onClose = [&] { closed = true; };
-    window_->close();
-    QVERIFY(closed);
+  void closingAsksTheCallback() {
+    int asked = 0;
+    bool allow = false;
+    window_->onClose = [&] {
+      ++asked;
+      return allow;
+    };
+    QVERIFY(!window_->close());
+    QVERIFY(window_->isVisible());
+    allow = true;
+    QVERIFY(window_->close());
+    QCOMPARE(asked, 2);
   }
 
  private:

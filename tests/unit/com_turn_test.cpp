@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -190,6 +191,37 @@ TEST_F(ComTurn, MateScoreFromADropStopsTheSearch) {
   com_ban(g, hooks);
   ASSERT_FALSE(hooks.scoredCandidates.empty());
   EXPECT_TRUE(sameMove(hooks.scoredCandidates.back(), -1, 5, 5, 8));
+}
+
+TEST_F(ComTurn, PlayingADropRecordsBlinksInTheHandAndSounds) {
+  load("4k4/9/9/9/9/9/P3p3P/9/R3K4 g w");
+  const BoardMap before = g.Board;
+  g.PieceSound = 7;
+  hooks.rule = [](Game&, int, int, int fromX, int, int toX, int toY) {
+    return fromX == -1 && toX == 9 && toY == 2 ? 1.0 : 0.0;
+  };
+  com_ban(g, hooks);
+  EXPECT_EQ(g.RecordBoard[0], before);
+  EXPECT_EQ(g.RecordComHand[0][5], 1);
+  EXPECT_EQ(g.LastMoveNumber, 0);
+  // The gold blinks where the hand stand shows it: row 8 - hand index.
+  const std::vector<int> blinked = platform.surface.picturesAt(-1, 3);
+  EXPECT_NE(std::find(blinked.begin(), blinked.end(), ComGold), blinked.end());
+  EXPECT_EQ(platform.sound.log, std::vector<std::string>{"play 7"});
+  std::vector<int> labelColours;
+  for (const auto& p : platform.surface.printed())
+    if (p.text == "思考中") labelColours.push_back(p.color);
+  EXPECT_EQ(labelColours, (std::vector<int>{ShadowColor, MoveTextColor}));
+}
+
+TEST_F(ComTurn, PromotingMoveBlinksThePieceBeforePromotion) {
+  load("8k/9/9/9/9/4p4/9/9/K8 - w");
+  hooks.rule = [](Game&, int, int, int fromX, int fromY, int, int) { return fromX == 5 && fromY == 6 ? 1.0 : 0.0; };
+  com_ban(g, hooks);
+  EXPECT_EQ(g.Board[5][7], ComTokin);
+  const std::vector<int> blinked = platform.surface.picturesAt(5, 6);
+  EXPECT_NE(std::find(blinked.begin(), blinked.end(), ComPawn), blinked.end());
+  EXPECT_EQ(std::find(blinked.begin(), blinked.end(), ComTokin), blinked.end());
 }
 
 struct PromotionCase {

@@ -358,6 +358,19 @@ TEST_F(DrawFixture, RepaintAddsLevelAndHandicapBeforeTheTitle) {
   EXPECT_EQ(screen.calls.back().kind, DrawCall::Picture);
 }
 
+TEST_F(DrawFixture, HandicapLabelClearsThePlaceOfTheLongestLabel) {
+  描画_ハンデレベル(g, 8);
+  for (int x = 11; x <= 14; ++x) EXPECT_EQ(screen.picturesAt(x, 1), std::vector<int>{MidoriCode}) << x;
+  EXPECT_EQ(screen.picturesAt(15, 1), std::vector<int>{});
+  // Every tile goes down before the text.
+  const int firstPrint = firstCall([](const DrawCall& c) { return c.kind == DrawCall::Print; });
+  const int lastTile = static_cast<int>(screen.calls.size()) - 1 -
+                       static_cast<int>(std::find_if(screen.calls.rbegin(), screen.calls.rend(),
+                                                     [](const DrawCall& c) { return c.kind == DrawCall::Picture; }) -
+                                        screen.calls.rbegin());
+  EXPECT_LT(lastTile, firstPrint);
+}
+
 TEST_F(DrawFixture, RecordAreaEraseClearsRowTen) {
   描画_棋譜読込み部分消去(g);
   for (int x = -1; x <= 9; ++x) EXPECT_EQ(screen.picturesAt(x, 10), std::vector<int>{MidoriCode}) << x;
@@ -424,32 +437,20 @@ TEST_F(DrawFixture, HandicapRefusalMessages) {
   }
 }
 
-class RecordingPanel final : public RecordPanel {
- public:
-  std::vector<std::string> log;
-  void setListsVisible(bool drive, bool dir, bool file) override {
-    log.push_back(std::string("lists ") + (drive ? "1" : "0") + (dir ? "1" : "0") + (file ? "1" : "0"));
-  }
-  void showTextPanel() override { log.push_back("show"); }
-  void hideAndClearTextPanel() override { log.push_back("hide"); }
-  std::string text(PanelText) const override { return {}; }
-  std::string drive() const override { return {}; }
-  std::string folderPath() const override { return {}; }
-  void setFolderPath(const std::string&) override {}
-  std::string fileListPath() const override { return {}; }
-  void setFileListPath(const std::string&) override {}
-  std::string fileName() const override { return {}; }
-  void refreshFileList() override {}
-};
-
 TEST_F(DrawFixture, RecordPanelSwitches) {
-  RecordingPanel panel;
+  testing::FakePanel panel;
   g.Panel = &panel;
+  panel.texts[PanelText::Text1] = "kifu";
   描画_可視(g, true, false, true);
+  EXPECT_TRUE(panel.driveVisible);
+  EXPECT_FALSE(panel.dirVisible);
+  EXPECT_TRUE(panel.fileVisible);
   描画_棋譜_IO(g, 0);
-  描画_棋譜_IO(g, 1);
+  EXPECT_TRUE(panel.textPanelVisible);
+  EXPECT_EQ(panel.text(PanelText::Text1), "kifu");
   描画_棋譜_IO(g, -1);
-  EXPECT_EQ(panel.log, (std::vector<std::string>{"lists 101", "show", "hide", "hide"}));
+  EXPECT_FALSE(panel.textPanelVisible);
+  EXPECT_EQ(panel.text(PanelText::Text1), "");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ namespace {
 using testing::placeOnly;
 
 constexpr double Tolerance = 1e-9;
+constexpr int LanceHandIndex = 2;
 
 // The copies and surveys the computer makes before it tries any candidate.
 void startTurn(Game& g) {
@@ -267,6 +268,40 @@ TEST(GoldTerms, RowFourBesideItsBishopLosesFiveWhenTheHumanCoversTheBishop) {
   g.Board[6][5] = ManPawn;
   startTurn(g);
   EXPECT_NEAR(pieceTermsOfMove(g, 4, 3, 5, 4), -0.5 - 5, Tolerance);
+}
+
+// A pawn pushed to (5, 5) against a human gold on (5, 6); a computer gold
+// on (4, 4) covers the pawn as often as the human does.
+TEST(PawnTerms, AHumanPieceInFrontRewardsOutnumberingItLessThanMatchingIt) {
+  Game g;
+  placeOnly(g, {{1, 1, ComKing}, {4, 4, ComGold}, {5, 4, ComPawn}, {5, 6, ManGold}, {9, 9, ManKing}});
+  startTurn(g);
+  // -0.1 for the push, +0.6 for the gold behind, then S + 5 for an even count.
+  EXPECT_NEAR(pieceTermsOfMove(g, 5, 4, 5, 5), -0.1 + 0.6 + 5, Tolerance);
+
+  // A silver on (6, 4) makes it two against one: S + 1 instead.
+  g.Board[6][4] = ComSilver;
+  startTurn(g);
+  EXPECT_NEAR(pieceTermsOfMove(g, 5, 4, 5, 5), -0.1 + 0.6 + 1, Tolerance);
+}
+
+// A lance dropped on (5, 5) above a human silver, with a human piece further
+// down the file behind it.
+double lanceDropTerms(int behind) {
+  Game g;
+  placeOnly(g, {{1, 1, ComKing}, {4, 4, ComGold}, {5, 6, ManSilver}, {5, 8, behind}, {9, 9, ManKing}});
+  g.ComHand[LanceHandIndex] = 1;
+  g.ComHandTotal = 1;
+  startTurn(g);
+  g.Level = 2;
+  const double general = tryDrop(g, LanceHandIndex, 5, 5);
+  g.Level = 3;
+  return tryDrop(g, LanceHandIndex, 5, 5) - general;
+}
+
+TEST(LanceTerms, ADropSkewersOnlyAPieceWorthMoreThanALance) {
+  EXPECT_NEAR(lanceDropTerms(ManRook), 900, Tolerance);
+  EXPECT_NEAR(lanceDropTerms(ManLance), 0, Tolerance);
 }
 
 }  // namespace

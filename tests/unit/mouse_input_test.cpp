@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/handlers/match_commands.h"
 #include "app/handlers/mouse_input.h"
 #include "rules/setup.h"
@@ -8,7 +10,9 @@
 namespace vudeve {
 namespace {
 
+using testing::DrawCall;
 using testing::FakePlatform;
+using testing::RecordingSurface;
 
 // Presses the centre of cell (x, y).
 void press(Game& g, double x, double y, int button = LeftButton) {
@@ -141,6 +145,27 @@ TEST_F(MouseInput, CompulsoryCaptureRefusesOtherMoves) {
   EXPECT_EQ(g.ManHand[4], 1);
 }
 
+// A hand cell lies outside the board's grid, so a refusal must clear its
+// outline itself or the hand piece looks held after it is put down.
+TEST_F(MouseInput, CompulsoryCaptureRefusalClearsTheHandCellOutline) {
+  startWithKingsOnly();
+  g.Board[3][7] = ManPawn;
+  g.Board[3][6] = ComSilver;
+  g.ManHand[5] = 1;
+  g.ManHandTotal = 1;
+  press(g, 11, 7);
+  fake.surface.clear();
+  press(g, 5, 5);
+  ASSERT_EQ(lastCaption(), "警告");
+  EXPECT_EQ(g.SelectState, 0);
+  int lastColor = -1;
+  for (const DrawCall& c : fake.surface.calls)
+    if (c.kind == DrawCall::Box && RecordingSurface::near(c.x, RecordingSurface::cellX(11)) &&
+        RecordingSurface::near(c.y, RecordingSurface::cellY(7)))
+      lastColor = c.code;
+  EXPECT_EQ(lastColor, GridColor);
+}
+
 TEST_F(MouseInput, EachSideDropsFromItsOwnHandStand) {
   startWithKingsOnly();
   g.ComHand[1] = 1;
@@ -188,6 +213,15 @@ TEST_F(MouseInput, TakingTheComputersKingWins) {
   EXPECT_EQ(g.Winner, g.ManSide);
   EXPECT_EQ(lastMessage(), "あなたの勝ちです");
   EXPECT_EQ(lastCaption(), "終了");
+}
+
+TEST_F(MouseInput, PressesFarOutsideTheWindowAreHarmless) {
+  START_Click(g);
+  press(g, 7, 7);
+  Form_MouseDown(g, LeftButton, 0, 1e300, -1e300);
+  Form_MouseDown(g, RightButton, 0, std::nan(""), 0);
+  EXPECT_EQ(g.SelectState, 0);
+  EXPECT_EQ(g.MoveNumber, 0);
 }
 
 TEST_F(MouseInput, PressBesideTheBoardPutsThePieceDown) {

@@ -109,6 +109,7 @@ TEST_F(Drawing, ErasingTheComputerTextRestoresTheOutlinesAround) {
   EXPECT_EQ(boxes, (std::vector<std::pair<double, double>>{
                        {RecordingSurface::cellX(-1), RecordingSurface::cellY(7)},
                        {RecordingSurface::cellX(1), RecordingSurface::cellY(8)}}));
+  EXPECT_EQ(platform.surface.picturesAt(-2, 8), std::vector<int>{RengaCode});
   EXPECT_EQ(platform.surface.picturesAt(-1, 8), std::vector<int>{RengaCode});
   EXPECT_EQ(platform.surface.picturesAt(0, 8), std::vector<int>{RengaCode});
 }

@@ -1,0 +1,195 @@
+// Playing against the computer by clicking the real window: the board and
+// the messages after each move, the start as 後手, the guard that keeps a
+// second press out of a running handler, and the ways to quit.
+#include <QTest>
+
+#include "support/window_harness.h"
+
+using vudeve::BoardMap;
+using vudeve::testing::WindowHarness;
+
+namespace {
+
+// Squares whose computer piece differs between two positions.
+int comSquaresChanged(const BoardMap& before, const BoardMap& after) {
+  int changed = 0;
+  for (int x = 1; x <= vudeve::BoardSize; ++x)
+    for (int y = 1; y <= vudeve::BoardSize; ++y)
+      if (before[x][y] != after[x][y] && (before[x][y] > 0 || after[x][y] > 0)) ++changed;
+  return changed;
+}
+
+// Mean colour of the middle of a cell as the window shows it.
+QColor shownCellColor(vudeve::window::Canvas& canvas, double x, double y) {
+  const QImage shot = canvas.grab().toImage();
+  const double ratio = shot.devicePixelRatio();
+  const QPointF a = canvas.toWidget(QPointF(vudeve::BoardLeft + (x + 0.3) * vudeve::CellWidth,
+                                            vudeve::BoardTop + (y + 0.3) * vudeve::CellHeight)) * ratio;
+  const QPointF b = canvas.toWidget(QPointF(vudeve::BoardLeft + (x + 0.7) * vudeve::CellWidth,
+                                            vudeve::BoardTop + (y + 0.7) * vudeve::CellHeight)) * ratio;
+  long r = 0, g = 0, bl = 0, n = 0;
+  for (int py = static_cast<int>(a.y()); py < static_cast<int>(b.y()); ++py)
+    for (int px = static_cast<int>(a.x()); px < static_cast<int>(b.x()); ++px) {
+      const QColor c = shot.pixelColor(px, py);
+      r += c.red();
+      g += c.green();
+      bl += c.blue();
+      ++n;
+    }
+  return n == 0 ? QColor() : QColor(int(r / n), int(g / n), int(bl / n));
+}
+
+// The computer may announce its move; nothing else may follow the first
+// `count` boxes.
+bool onlyComputerAnnouncementsAfter(const WindowHarness& h, std::size_t count) {
+  for (std::size_t i = count; i < h.shown.size(); ++i)
+    if (h.shown[i].text != "   ** 王手 **" && h.shown[i].text != "よし！!") return false;
+  return h.shown.size() >= count;
+}
+
+int colorDistance(const QColor& a, const QColor& b) {
+  return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+}  // namespace
+
+class PlayTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    harness_ = std::make_unique<WindowHarness>();
+    QVERIFY(harness_->start());
+  }
+  void cleanup() { harness_.reset(); }
+
+  void movesAsSenteAgainstTheComputer() {
+    WindowHarness& h = *harness_;
+    vudeve::Game& g = h.game();
+    QVERIFY(h.shown.empty());
+    const QColor emptySquare = shownCellColor(h.window().canvas(), 7, 6);
+
+    h.press(7, 7);
+    QCOMPARE(h.texts(), (std::vector<std::string>{"「対局」で始めて下さい"}));
+    QCOMPARE(h.shown.back().caption, std::string("開始"));
+
+    h.choose("SENTE");
+    QCOMPARE(h.shown.back().text, std::string("MANの番です"));
+    QCOMPARE(g.ManSide, vudeve::SenteSide);
+    QCOMPARE(g.Turn, vudeve::SenteSide);
+
+    // 7六歩 (file 7 is column 3): the computer answers inside the press.
+    BoardMap before = g.Board;
+    h.move(3, 7, 3, 6);
+    QCOMPARE(g.Board[3][6], vudeve::ManPawn);
+    QCOMPARE(g.Board[3][7], vudeve::Empty);
+    QCOMPARE(g.Turn, g.ManSide);
+    QCOMPARE(g.MoveCount, 2);
+    QVERIFY(comSquaresChanged(before, g.Board) >= 2);
+    QVERIFY(onlyComputerAnnouncementsAfter(h, 2));
+    // The window shows the pawn on its new square, no longer on the old one.
+    QVERIFY(colorDistance(shownCellColor(h.window().canvas(), 3, 6), emptySquare) > 30);
+    QVERIFY(colorDistance(shownCellColor(h.window().canvas(), 3, 7), emptySquare) < 15);
+
+    // The computer opened its bishop's diagonal: the bishop must be taken.
+    // A pawn that cannot capture is refused while the capturers blink.
+    QCOMPARE(g.Board[8][2], vudeve::ComBishop);
+    const std::size_t beforeRefusal = h.shown.size();
+    h.move(8, 7, 8, 6);
+    QCOMPARE(g.Board[8][7], vudeve::ManPawn);
+    QCOMPARE(g.MoveCount, 2);
+    QCOMPARE(h.shown.size(), beforeRefusal + 1);
+    QCOMPARE(h.shown.back().text, std::string("\u3000この駒は移動できません\n\n他に移動できる駒があります"));
+    QCOMPARE(h.shown.back().caption, std::string("警告"));
+    QCOMPARE(g.SelectState, 0);
+
+    before = g.Board;
+    h.move(2, 8, 8, 2);
+    QCOMPARE(g.MoveCount, 4);
+    QCOMPARE(g.Turn, g.ManSide);
+    QCOMPARE(g.ManHand[6], 1);
+    QVERIFY(comSquaresChanged(before, g.Board) >= 2);
+    QVERIFY(onlyComputerAnnouncementsAfter(h, beforeRefusal + 1));
+    const std::size_t boxes = h.shown.size();
+    h.move(5, 7, 5, 5);
+    QCOMPARE(g.Board[5][7], vudeve::ManPawn);
+    QCOMPARE(g.MoveCount, 4);
+    QCOMPARE(g.SelectState, 0);
+    QCOMPARE(h.shown.size(), boxes);
+  }
+
+  void asGoteTheComputerOpens() {
+    WindowHarness& h = *harness_;
+    vudeve::Game& g = h.game();
+    const BoardMap start = g.Board;
+    h.choose("GOTE");
+    QCOMPARE(g.ComSide, vudeve::SenteSide);
+    QCOMPARE(g.Turn, g.ManSide);
+    QCOMPARE(g.MoveCount, 1);
+    QCOMPARE(comSquaresChanged(start, g.Board), 2);
+    h.move(3, 7, 3, 6);
+    QCOMPARE(g.Board[3][6], vudeve::ManPawn);
+    QCOMPARE(g.MoveCount, 3);
+    QCOMPARE(g.Turn, g.ManSide);
+  }
+
+  void handlersDoNotOverlap() {
+    WindowHarness& h = *harness_;
+    // A press and a command that arrive while the first press waits in its
+    // message box are dropped; a close is refused.
+    bool closed = true;
+    h.duringNextBox = [&] {
+      QVERIFY(h.binding().busy());
+      h.press(7, 7);
+      h.choose("SENTE");
+      closed = h.window().close();
+    };
+    h.press(7, 7);
+    QCOMPARE(h.texts(), (std::vector<std::string>{"「対局」で始めて下さい"}));
+    QVERIFY(!closed);
+    QVERIFY(h.window().isVisible());
+    QCOMPARE(h.game().Turn, vudeve::NoSide);
+    QVERIFY(!h.binding().busy());
+    h.choose("SENTE");
+    QCOMPARE(h.game().Turn, vudeve::SenteSide);
+  }
+
+  void escapeQuitsAndOtherKeysDoNot() {
+    WindowHarness& h = *harness_;
+    QTest::keyClick(&h.window().canvas(), Qt::Key_A);
+    QCOMPARE(h.programEnds, 0);
+    QVERIFY(!h.binding().ended());
+    QTest::keyClick(&h.window().canvas(), Qt::Key_Escape);
+    QCOMPARE(h.programEnds, 1);
+    QVERIFY(h.binding().ended());
+    QCOMPARE(h.sound().log.back(), std::string("terminate"));
+    // Nothing runs once the game has shut down, closing included.
+    const std::size_t logged = h.sound().log.size();
+    h.press(7, 7);
+    QVERIFY(h.shown.empty());
+    QVERIFY(h.window().close());
+    QCOMPARE(h.sound().log.size(), logged);
+    QCOMPARE(h.programEnds, 1);
+  }
+
+  void closingTheWindowUnloads() {
+    WindowHarness& h = *harness_;
+    QVERIFY(h.window().close());
+    QCOMPARE(h.programEnds, 1);
+    QVERIFY(h.binding().ended());
+    QCOMPARE(h.sound().log.back(), std::string("terminate"));
+  }
+
+  void owariQuits() {
+    WindowHarness& h = *harness_;
+    h.choose("OWARI");
+    QCOMPARE(h.programEnds, 1);
+    QCOMPARE(h.sound().log.back(), std::string("terminate"));
+  }
+
+ private:
+  std::unique_ptr<WindowHarness> harness_;
+};
+
+QTEST_MAIN(PlayTest)
+#include "play_test.moc"

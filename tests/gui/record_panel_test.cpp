@@ -1,0 +1,171 @@
+// The record-file panel in the real window: 書込 opens it with the text
+// boxes, RETURN writes the file, 読込 lists it, a click reads it back and
+// 進 steps through it; the folder and drive lists move the panel around.
+#include <QComboBox>
+#include <QDir>
+#include <QApplication>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/window_harness.h"
+
+using vudeve::testing::WindowHarness;
+
+namespace {
+
+QListWidgetItem* itemNamed(QListWidget* list, const QString& text) {
+  const auto found = list->findItems(text, Qt::MatchExactly);
+  return found.isEmpty() ? nullptr : found.front();
+}
+
+// Japanese text arrives through the input method, committed at once.
+void typeText(QWidget* edit, const QString& text) {
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QApplication::sendEvent(edit, &commit);
+}
+
+QStringList itemTexts(QListWidget* list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+  return texts;
+}
+
+}  // namespace
+
+class RecordPanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    harness_ = std::make_unique<WindowHarness>();
+    QVERIFY(harness_->start());
+  }
+  void cleanup() { harness_.reset(); }
+
+  void writesReadsAndStepsARecord() {
+    WindowHarness& h = *harness_;
+    vudeve::Game& g = h.game();
+    QWidget* panel = h.window().findChild<QWidget*>("RecordPanel");
+    auto* files = h.window().findChild<QListWidget*>("File1");
+    auto* folders = h.window().findChild<QListWidget*>("Dir1");
+    QVERIFY(panel && files && folders);
+    QVERIFY(panel->isHidden());
+
+    h.choose("SENTE");
+    h.move(3, 7, 3, 6);
+    // Index 1 is the position before the computer's answer.
+    QCOMPARE(g.LastMoveNumber, 1);
+    const vudeve::BoardMap afterFirstMove = g.RecordBoard[1];
+
+    const int narrow = h.window().width();
+    h.choose("KIFU_WRITE");
+    QVERIFY(panel->isVisible());
+    QVERIFY(files->isHidden());
+    QVERIFY(folders->isVisible());
+    QCOMPARE(h.window().width(), narrow + vudeve::window::QtRecordPanel::PanelWidth);
+    // The board keeps its size beside the panel.
+    QCOMPARE(h.window().canvas().width(), narrow);
+
+    const std::pair<const char*, const char*> typed[] = {
+        {"Text2", "練習対局"}, {"Text3", "わたし"}, {"Text4", "COM"}, {"Text1", "first"}};
+    for (const auto& [name, text] : typed) {
+      auto* edit = h.window().findChild<QLineEdit*>(name);
+      QVERIFY2(edit && edit->isVisible(), name);
+      typeText(edit, QString::fromUtf8(text));
+    }
+    QTest::mouseClick(h.window().findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(h.shown.back().text, std::string("棋譜を書き込みました"));
+    QCOMPARE(h.shown.back().caption, std::string("  "));
+    QVERIFY(panel->isHidden());
+    QCOMPARE(h.window().width(), narrow);
+
+    QFile written(QDir(h.folder()).filePath(QStringLiteral("first.棋譜")));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    QCOMPARE(lines.size(), 5);  // three header lines, one record line, the end
+    QCOMPARE(lines[1], QByteArray("COM\r"));
+    QCOMPARE(lines[3].size(), 359);
+
+    // 書込 again: the boxes were emptied when the panel closed.
+    h.choose("KIFU_WRITE");
+    QCOMPARE(h.window().findChild<QLineEdit*>("Text1")->text(), QString());
+    h.open("OPTION");
+    QVERIFY(panel->isHidden());
+
+    h.choose("KIFU_READ");
+    QVERIFY(files->isVisible());
+    QVERIFY(!h.window().findChild<QLineEdit*>("Text1")->isVisible());
+    QCOMPARE(itemTexts(files), QStringList{QStringLiteral("first.棋譜")});
+    QListWidgetItem* item = itemNamed(files, QStringLiteral("first.棋譜"));
+    const std::size_t boxes = h.shown.size();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(item).center());
+    QCOMPARE(h.shown.size(), boxes + 2);
+    QCOMPARE(h.shown[boxes].text, std::string(" 読み込みました"));
+    QCOMPARE(h.shown[boxes].caption, std::string("棋譜"));
+    QCOMPARE(h.shown[boxes + 1].text, std::string("棋譜を '進 'で進めて下さい"));
+    QCOMPARE(g.RecordMode, vudeve::TrueValue);
+    QCOMPARE(g.LastMoveNumber, 1);
+    QCOMPARE(g.Board[3][7], vudeve::ManPawn);
+    QVERIFY(panel->isHidden());
+
+    h.choose("AFTER");
+    QCOMPARE(g.MoveNumber, 1);
+    QCOMPARE(g.Board, afterFirstMove);
+    QCOMPARE(g.Board[3][6], vudeve::ManPawn);
+  }
+
+  void foldersAndDrivesMoveTheLists() {
+    WindowHarness& h = *harness_;
+    QDir here(h.folder());
+    QVERIFY(here.mkdir(QStringLiteral("sub")));
+    QFile record(here.filePath(QStringLiteral("sub/kept.棋譜")));
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    record.close();
+    QFile other(here.filePath(QStringLiteral("sub/notes.txt")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.close();
+
+    auto* files = h.window().findChild<QListWidget*>("File1");
+    auto* folders = h.window().findChild<QListWidget*>("Dir1");
+    auto* drives = h.window().findChild<QComboBox*>("Drive1");
+    vudeve::RecordPanel& panel = h.window().panel();
+    h.choose("KIFU_READ");
+    QVERIFY(files->isVisible() && folders->isVisible() && drives->isVisible());
+    QCOMPARE(QString::fromStdString(panel.folderPath()), QDir(h.folder()).absolutePath());
+    QVERIFY(itemTexts(files).isEmpty());
+
+    // A click points at a folder; a double click goes into it.
+    QListWidgetItem* sub = itemNamed(folders, QStringLiteral("sub"));
+    QVERIFY(sub);
+    const QPoint subAt = folders->visualItemRect(sub).center();
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, subAt);
+    QVERIFY(itemTexts(files).isEmpty());
+    QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, subAt);
+    QCOMPARE(QString::fromStdString(panel.fileListPath()), here.filePath(QStringLiteral("sub")));
+    QCOMPARE(itemTexts(files), QStringList{QStringLiteral("kept.棋譜")});
+    QCOMPARE(folders->item(0)->text(), QStringLiteral(".."));
+    folders->setCurrentRow(0);
+    QTest::keyClick(folders, Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(panel.fileListPath()), QDir(h.folder()).absolutePath());
+
+    // The home folder comes first among the drives; choosing it moves both lists.
+    QVERIFY(drives->count() >= 1);
+    QCOMPARE(drives->itemData(0).toString(), QDir::homePath());
+    drives->setCurrentIndex(0);
+    emit drives->activated(0);
+    QCOMPARE(QString::fromStdString(panel.folderPath()), QDir::homePath());
+    QCOMPARE(QString::fromStdString(panel.fileListPath()), QDir::homePath());
+    QVERIFY(h.shown.empty());
+  }
+
+ private:
+  std::unique_ptr<WindowHarness> harness_;
+};
+
+QTEST_MAIN(RecordPanelTest)
+#include "record_panel_test.moc"
