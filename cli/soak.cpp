@@ -71,6 +71,17 @@ class FolderPanel final : public RecordPanel {
   std::string folder_;
 };
 
+// Scores every candidate at random: a random legal move under the rules.
+class RandomScores final : public ComSearchHooks {
+ public:
+  explicit RandomScores(std::uint32_t seed) : random_(seed) {}
+  double score(Game&, int, int, int, int, int, int) override { return uniform_(random_); }
+
+ private:
+  std::mt19937 random_;
+  std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
 struct SoakGame {
   int index, topLevel, bottomLevel, grade, maxPlies;
   std::optional<std::uint32_t> seed;
@@ -124,13 +135,7 @@ SoakResult playAndRecord(const SoakGame& game, Game& record) {
     const auto start = std::chrono::steady_clock::now();
     if (result.plies == 0 && game.seed) {
       // The first move at random, so that games of the same levels differ.
-      class RandomScores final : public ComSearchHooks {
-       public:
-        explicit RandomScores(std::uint32_t seed) : random_(seed) {}
-        double score(Game&, int, int, int, int, int, int) override { return uniform_(random_); }
-        std::mt19937 random_;
-        std::uniform_real_distribution<double> uniform_{0.0, 1.0};
-      } random(*game.seed);
+      RandomScores random(*game.seed);
       com_ban(g, random);
     } else {
       com_ban(g);

@@ -72,6 +72,12 @@ struct PieceModel {
 
 class Monkey {
  public:
+  // What the model itself found wrong; "" while all holds.
+  std::string problem;
+  struct Stats {
+    int playEvents = 0, gamesWon = 0, filesWritten = 0, filesRead = 0;
+  } stats;
+
   Monkey(unsigned seed, const std::filesystem::path& folder) : random_(seed), folder_(folder) {
     fake_.messages.answerSource = [this] {
       lastAnswer_ = coin(0.5) ? MessageAnswer::Yes : MessageAnswer::No;
@@ -230,7 +236,7 @@ class Monkey {
     if (fake_.panel.refreshes != refreshes) {
       const int lacking = model_.entry(1);
       for (int k = 2; k <= g().LastMoveNumber; ++k)
-        if (model_.entry(k) != lacking) problem_ = "the record written mixes games (entry " + std::to_string(k) + ")";
+        if (model_.entry(k) != lacking) problem = "the record written mixes games (entry " + std::to_string(k) + ")";
       model_.files[name + RecordFileExtension] = lacking;
       ++stats.filesWritten;
     }
@@ -320,13 +326,6 @@ class Monkey {
     }
   }
 
- public:
-  std::string problem_;
-  struct Stats {
-    int playEvents = 0, gamesWon = 0, filesWritten = 0, filesRead = 0;
-  } stats;
-
- private:
   std::mt19937 random_;
   std::filesystem::path folder_;
   FakePlatform fake_;
@@ -346,7 +345,7 @@ TEST(Monkey, RandomPressesAndCommandsKeepEveryInvariant) {
     int maxMove = 0;
     for (int i = 1; i <= events; ++i) {
       std::string wrong = monkey.step();
-      if (wrong.empty()) wrong = monkey.problem_;
+      if (wrong.empty()) wrong = monkey.problem;
       ASSERT_EQ(wrong, "") << "seed " << seed << ", event " << i << ", last events:\n" << monkey.history();
       maxMove = std::max(maxMove, monkey.game().MoveNumber);
     }
