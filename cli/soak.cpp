@@ -5,29 +5,25 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "engine/com_turn.h"
-#include "engine/influence.h"
+#include "engine/selfplay.h"
 #include "engine/tool_game.h"
 #include "record/record.h"
 #include "record/record_file.h"
 #include "record/replay.h"
 #include "rules/handicap.h"
 #include "rules/invariants.h"
-#include "rules/turn_round.h"
 
 namespace vudeve::cli {
 
@@ -69,17 +65,6 @@ class FolderPanel final : public RecordPanel {
 
  private:
   std::string folder_;
-};
-
-// Scores every candidate at random: a random legal move under the rules.
-class RandomScores final : public ComSearchHooks {
- public:
-  explicit RandomScores(std::uint32_t seed) : random_(seed) {}
-  double score(Game&, int, int, int, int, int, int) override { return uniform_(random_); }
-
- private:
-  std::mt19937 random_;
-  std::uniform_real_distribution<double> uniform_{0.0, 1.0};
 };
 
 struct SoakGame {
@@ -128,24 +113,10 @@ SoakResult playAndRecord(const SoakGame& game, Game& record) {
   bool bottomToMove = true;
   while (result.plies < game.maxPlies && g.Winner == NoSide) {
     storeSnapshot(record, g, result.plies, bottomClock, topClock);
-    if (bottomToMove) turnPositionRound(g);
-    g.Level = bottomToMove ? game.bottomLevel : game.topLevel;
-    g.Turn = g.ComSide;
-    勢力調査(g);
-    const auto start = std::chrono::steady_clock::now();
-    if (result.plies == 0 && game.seed) {
-      // The first move at random, so that games of the same levels differ.
-      RandomScores random(*game.seed);
-      com_ban(g, random);
-    } else {
-      com_ban(g);
-    }
-    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-    (bottomToMove ? bottomClock : topClock) += spent.count();
-    if (bottomToMove) {
-      turnPositionRound(g);
-      if (g.Winner != NoSide) g.Winner = g.Winner == g.ComSide ? g.ManSide : g.ComSide;
-    }
+    // The first move at random, so that games of the same levels differ.
+    const auto seed = result.plies == 0 ? game.seed : std::nullopt;
+    (bottomToMove ? bottomClock : topClock) +=
+        playSelfPlayPly(g, bottomToMove, bottomToMove ? game.bottomLevel : game.topLevel, seed);
     ++result.plies;
     bottomToMove = !bottomToMove;
     if (std::string wrong = checkPosition(g, removed); !wrong.empty()) {

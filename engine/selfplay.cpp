@@ -33,6 +33,28 @@ int otherSide(const Game& g, int side) {
 
 }  // namespace
 
+double playSelfPlayPly(Game& g, bool bottomToMove, int level, std::optional<std::uint32_t> randomSeed) {
+  if (bottomToMove) turnPositionRound(g);
+  g.Level = level;
+  g.Turn = g.ComSide;
+  勢力調査(g);
+
+  const auto start = std::chrono::steady_clock::now();
+  if (randomSeed) {
+    RandomScores random(*randomSeed);
+    com_ban(g, random);
+  } else {
+    com_ban(g);
+  }
+  const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+
+  if (bottomToMove) {
+    turnPositionRound(g);
+    g.Winner = otherSide(g, g.Winner);
+  }
+  return spent.count();
+}
+
 SelfPlayResult playSelfGame(const SelfPlayOptions& options) {
   std::unique_ptr<Game> game = makeToolGame(options.topLevel);
   Game& g = *game;
@@ -45,25 +67,9 @@ SelfPlayResult playSelfGame(const SelfPlayOptions& options) {
   SelfPlayResult result;
   bool bottomToMove = true;
   while (result.plies < options.maxPlies && g.Winner == NoSide) {
-    if (bottomToMove) turnPositionRound(g);
-    g.Level = bottomToMove ? options.bottomLevel : options.topLevel;
-    g.Turn = g.ComSide;
-    勢力調査(g);
-
-    const auto start = std::chrono::steady_clock::now();
-    if (result.plies == 0 && options.seed) {
-      RandomScores random(*options.seed);
-      com_ban(g, random);
-    } else {
-      com_ban(g);
-    }
-    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-    result.moveMilliseconds.push_back(spent.count());
-
-    if (bottomToMove) {
-      turnPositionRound(g);
-      g.Winner = otherSide(g, g.Winner);
-    }
+    const int level = bottomToMove ? options.bottomLevel : options.topLevel;
+    const auto seed = result.plies == 0 ? options.seed : std::nullopt;
+    result.moveMilliseconds.push_back(playSelfPlayPly(g, bottomToMove, level, seed));
     ++result.plies;
     bottomToMove = !bottomToMove;
   }

@@ -33,4 +33,9 @@ struct SelfPlayResult {
 
 SelfPlayResult playSelfGame(const SelfPlayOptions& options);
 
+// One ply of such a game: the side to move (the bottom side on the position
+// turned round) plays at `level`, with a random first move when a seed is
+// given. Answers the milliseconds the computer thought.
+double playSelfPlayPly(Game& g, bool bottomToMove, int level, std::optional<std::uint32_t> randomSeed);
+
 }  // namespace vudeve
