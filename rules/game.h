@@ -114,8 +114,8 @@ struct Game {
   SoundLibrary* Sound = &NullPlatform::sound();
   RecordPanel* Panel = &NullPlatform::panel();
   MainWindow* Window = &NullPlatform::window();
-  // A tool watching the computer's turns that the handlers start
-  // (engine/com_turn.h); what the computer plays does not change.
+  // Tools watch the computer's turns that the handlers start through this
+  // (engine/com_turn.h); in play there is none.
   ComSearchHooks* SearchHooks = nullptr;
 
   // --- Board, hands, kings ---
