@@ -1,5 +1,5 @@
 // Sub-commands of vudeve-cli. Each command file registers itself with a
-// static CommandRegistration; main() dispatches by name.
+// static CommandRegistration; main() dispatches by name, and so do tests.
 #pragma once
 
 #include <ostream>

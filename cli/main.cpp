@@ -2,21 +2,6 @@
 
 #include "cli/command.h"
 
-namespace vudeve::cli {
-
-namespace {
-std::vector<Command>& registry() {
-  static std::vector<Command> all;
-  return all;
-}
-}  // namespace
-
-CommandRegistration::CommandRegistration(Command command) { registry().push_back(std::move(command)); }
-
-const std::vector<Command>& commands() { return registry(); }
-
-}  // namespace vudeve::cli
-
 int main(int argc, char** argv) {
   using namespace vudeve::cli;
   std::vector<std::string> args(argv + 1, argv + argc);

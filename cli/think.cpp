@@ -1,6 +1,5 @@
 // vudeve-cli think: the computer's answer to one position, and optionally
 // every candidate it scored on the way.
-#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/search_lines.h"
 #include "engine/com_turn.h"
 #include "engine/tool_game.h"
 
@@ -21,27 +21,6 @@ int usageError(std::ostream& err, const std::string& reason) {
   err << "think: " << reason << "\nusage: vudeve-cli " << Usage << "\n";
   return UsageError;
 }
-
-std::string candidateLine(const char* label, const ComCandidate& c) {
-  char text[128];
-  std::snprintf(text, sizeof text, "%s %d %d %d %d %d %.17g", label, c.fromX, c.fromY, c.toX, c.toY, c.placed,
-                c.score);
-  return text;
-}
-
-class ThinkHooks final : public ComSearchHooks {
- public:
-  ThinkHooks(std::ostream& out, bool all) : out_(out), all_(all) {}
-  void scored(const ComCandidate& c) override {
-    if (all_) out_ << candidateLine("cand", c) << "\n";
-  }
-  void chosen(const ComCandidate& c) override { best = c; }
-  std::optional<ComCandidate> best;
-
- private:
-  std::ostream& out_;
-  bool all_;
-};
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::optional<long long> level;
@@ -70,12 +49,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (!loadPositionForComputer(*game, position, error)) {
     return usageError(err, error);
   }
-  ThinkHooks hooks(out, all);
-  com_ban(*game, hooks);
-  if (hooks.best)
-    out << candidateLine("best", *hooks.best) << "\n";
-  else
-    out << "best none\n";
+  SearchLines lines(out, all);
+  com_ban(*game, lines);
+  lines.printBest();
   return 0;
 }
 

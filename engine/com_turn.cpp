@@ -247,7 +247,7 @@ void passTurn(Game& g) {
 
 }  // namespace
 
-void com_ban(Game& g) { com_ban(g, plainHooks()); }
+void com_ban(Game& g) { com_ban(g, g.SearchHooks != nullptr ? *g.SearchHooks : plainHooks()); }
 
 void com_ban(Game& g, ComSearchHooks& hooks) {
   if (g.Winner != NoSide) return;

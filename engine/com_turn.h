@@ -28,6 +28,7 @@ class ComSearchHooks {
   virtual void chosen(const ComCandidate& candidate) {}
 };
 
+// The turn as the handlers run it, reported to g.SearchHooks when set.
 void com_ban(Game& g);
 void com_ban(Game& g, ComSearchHooks& hooks);
 

@@ -11,6 +11,8 @@
 
 namespace vudeve {
 
+class ComSearchHooks;
+
 // Rule-test results. Every yes/no test answers one of these and callers
 // compare against them, never treat them as bool.
 inline constexpr int TrueValue = 1;
@@ -112,6 +114,9 @@ struct Game {
   SoundLibrary* Sound = &NullPlatform::sound();
   RecordPanel* Panel = &NullPlatform::panel();
   MainWindow* Window = &NullPlatform::window();
+  // Tools watch the computer's turns that the handlers start through this
+  // (engine/com_turn.h); in play there is none.
+  ComSearchHooks* SearchHooks = nullptr;
 
   // --- Board, hands, kings ---
   BoardMap Board{};

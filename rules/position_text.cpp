@@ -31,13 +31,6 @@ const Letter* findLetter(char c) {
   return nullptr;
 }
 
-struct ParsedPosition {
-  BoardMap board{};
-  HandArray manHand{};
-  HandArray comHand{};
-  bool manToMove = true;
-};
-
 class Parser {
  public:
   Parser(std::string_view text, std::string& error) : text_(text), error_(error) {}
@@ -182,6 +175,10 @@ int handTotal(const HandArray& hand) {
 }  // namespace
 
 std::string writePositionText(const Game& g) {
+  return writeBoardAndHands(g) + (g.Turn != NoSide && g.Turn == g.ComSide ? " w" : " b");
+}
+
+std::string writeBoardAndHands(const Game& g) {
   std::string out;
   for (int y = 1; y <= BoardSize; ++y) {
     if (y > 1) out += '/';
@@ -208,19 +205,14 @@ std::string writePositionText(const Game& g) {
   writeHand(out, g.ManHand, false);
   writeHand(out, g.ComHand, true);
   if (out.size() == handsStart) out += '-';
-  out += g.Turn != NoSide && g.Turn == g.ComSide ? " w" : " b";
   return out;
 }
 
 bool readPositionText(Game& g, std::string_view text, std::string& error) {
   // Parsed apart first so that refused text leaves the game as it was.
-  ParsedPosition parsed;
-  if (!Parser(text, error).parse(parsed)) return false;
-  g.Board = parsed.board;
-  g.ManHand = parsed.manHand;
-  g.ComHand = parsed.comHand;
-  g.ManHandTotal = handTotal(g.ManHand);
-  g.ComHandTotal = handTotal(g.ComHand);
+  const std::optional<ParsedPosition> parsed = parsePositionText(text, error);
+  if (!parsed) return false;
+  placeBoardAndHands(g, *parsed);
   g.ManKingX = g.ManKingY = g.ComKingX = g.ComKingY = 0;
   for (int x = 1; x <= BoardSize; ++x) {
     for (int y = 1; y <= BoardSize; ++y) {
@@ -233,8 +225,22 @@ bool readPositionText(Game& g, std::string_view text, std::string& error) {
       }
     }
   }
-  g.Turn = parsed.manToMove ? g.ManSide : g.ComSide;
+  g.Turn = parsed->manToMove ? g.ManSide : g.ComSide;
   return true;
+}
+
+std::optional<ParsedPosition> parsePositionText(std::string_view text, std::string& error) {
+  ParsedPosition parsed;
+  if (!Parser(text, error).parse(parsed)) return std::nullopt;
+  return parsed;
+}
+
+void placeBoardAndHands(Game& g, const ParsedPosition& position) {
+  g.Board = position.board;
+  g.ManHand = position.manHand;
+  g.ComHand = position.comHand;
+  g.ManHandTotal = handTotal(g.ManHand);
+  g.ComHandTotal = handTotal(g.ComHand);
 }
 
 }  // namespace vudeve

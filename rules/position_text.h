@@ -7,6 +7,7 @@
 // letters such as "2Pb". SIDE is 'b' (MAN to move, the default) or 'w'.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,10 +20,26 @@ inline constexpr std::string_view EvenPositionText = "lnsgkgsnl/1r5b1/ppppppppp/
 
 // Always writes the side: 'w' when Turn is ComSide, else 'b'.
 std::string writePositionText(const Game& g);
+// BOARD HANDS alone, for callers that decide the side themselves.
+std::string writeBoardAndHands(const Game& g);
 
 // Loads Board, both hands, the totals, the king squares and Turn (ManSide
 // for 'b', ComSide for 'w'). Malformed text leaves the game untouched and
 // puts in `error` the character index (from 0) and the reason.
 bool readPositionText(Game& g, std::string_view text, std::string& error);
+
+// A position as the text spells it, not yet put on any game.
+struct ParsedPosition {
+  BoardMap board{};
+  HandArray manHand{};
+  HandArray comHand{};
+  bool manToMove = true;
+};
+
+// Nothing when the text is malformed; `error` then says where and why.
+std::optional<ParsedPosition> parsePositionText(std::string_view text, std::string& error);
+// Puts the position on the board and in the hands, with the hand totals;
+// nothing else of the game changes.
+void placeBoardAndHands(Game& g, const ParsedPosition& position);
 
 }  // namespace vudeve

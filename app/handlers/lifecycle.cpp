@@ -13,7 +13,7 @@ constexpr double WindowWidth = 9500;
 constexpr double WindowHeight = 8000;
 }  // namespace
 
-void Form_Load(Game& g) {
+void Form_Load(Game& g, SettingsFile settings) {
   loadSounds(g);
 
   g.RecordMode = FalseValue;
@@ -26,7 +26,7 @@ void Form_Load(Game& g) {
   g.ManSide = GoteSide;
   g.Screen->setBackColor(BackColorIndex);
 
-  読込_環境設定ファイル(g);
+  if (settings == SettingsFile::Use) 読込_環境設定ファイル(g);
   初期設定(g);
 
   if (g.Window->topTwips() != PlacedTop) g.Window->placeTwips(0, 0, WindowWidth, WindowHeight);
