@@ -112,6 +112,7 @@ struct Game {
   SoundLibrary* Sound = &NullPlatform::sound();
   RecordPanel* Panel = &NullPlatform::panel();
   MainWindow* Window = &NullPlatform::window();
+  Clipboard* Clip = &NullPlatform::clipboard();
 
   // --- Board, hands, kings ---
   BoardMap Board{};
