@@ -6,16 +6,12 @@
 #include <string>
 
 #include "rules/position_text.h"
+#include "support/position_loading.h"
 
 namespace vudeve {
 namespace {
 
-void load(Game& g, const char* text) {
-  g.ManSide = SenteSide;
-  g.ComSide = GoteSide;
-  std::string error;
-  ASSERT_TRUE(readPositionText(g, text, error)) << error;
-}
+using testing::loadSenteFirst;
 
 struct MoveCase {
   const char* what;
@@ -38,7 +34,7 @@ TEST(StandardRules, KeepsOnlyMovesThatLeaveTheKingSafeAndNoPawnDropMate) {
   };
   for (const MoveCase& c : cases) {
     auto g = std::make_unique<Game>();
-    load(*g, c.position);
+    loadSenteFirst(*g, c.position);
     const std::string before = writePositionText(*g);
     auto list = std::make_unique<MoveList>();
     generateMoves(*g, true, *list);
@@ -70,7 +66,7 @@ TEST(StandardRules, PositionsStandardShogiCannotReach) {
   };
   for (const auto& [position, expected] : cases) {
     auto g = std::make_unique<Game>();
-    load(*g, position);
+    loadSenteFirst(*g, position);
     EXPECT_EQ(standardPositionError(*g, g->Turn == g->ManSide), expected) << position;
   }
 }
