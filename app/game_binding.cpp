@@ -31,7 +31,7 @@ constexpr CommandEntry Commands[] = {
     {"OPTION", OPTION_Click},         {"MIDORI", MIDORI_Click},       {"TATAMI", TATAMI_Click},
     {"TAKE", TAKE_Click},             {"UCHU", UCHU_Click},           {"RENGA", RENGA_Click},
     {"SIDOU", SIDOU_Click},           {"KEIKA", KEIKA_Click},         {"BGM", BGM_Click},
-    {"VER", VER_Click},
+    {"VER", VER_Click},               {"COPY", COPY_Click},
 };
 
 }  // namespace
@@ -44,6 +44,7 @@ GameBinding::GameBinding(Game& g, window::MainWindow& window, SoundLibrary& soun
   window_.attach(g_);
   g_.Window = &platform_;
   g_.Sound = &sound;
+  g_.Clip = &clipboard_;
   bindCommands();
 
   window_.canvas().onMousePress = [this](int button, int shift, double x, double y) {

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "app/main_window.h"
+#include "app/platform_adapters.h"
 #include "rules/game.h"
 
 namespace vudeve::window {
@@ -61,6 +62,7 @@ class GameBinding {
   Game& g_;
   window::MainWindow& window_;
   WindowPlatform platform_;
+  QtClipboard clipboard_;
   std::function<void()> endProgram_;
   bool busy_ = false;
   bool ticking_ = false;

@@ -36,6 +36,7 @@ constexpr MenuEntry MenuEntries[] = {
     {0, "STOP", "局面", MenuEntry::Submenu},
     {1, "CANCEL", "最初", MenuEntry::Command},
     {1, "REVERSE", "反転", MenuEntry::Command},
+    {1, "COPY", "局面コピー", MenuEntry::Command},
     {0, "REPLAY", "戻", MenuEntry::Command},
     {0, "AFTER", "進", MenuEntry::Command},
     {0, "LBEL_UP", "△", MenuEntry::Command},

@@ -1,6 +1,8 @@
 #include "app/platform_adapters.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QThread>
 #include <QTime>
@@ -59,6 +61,10 @@ void QtMenu::setChecked(MenuItem item, bool checked) {
 bool QtMenu::isChecked(MenuItem item) const {
   auto found = actions_.find(item);
   return found != actions_.end() && found->second->isChecked();
+}
+
+void QtClipboard::setText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 }  // namespace vudeve::window

@@ -1,6 +1,6 @@
 // Qt implementations of the platform interfaces other than the drawing
-// surface and the record-file panel: message boxes, clocks, the window timer
-// and the menu check marks.
+// surface and the record-file panel: message boxes, clocks, the window timer,
+// the menu check marks and the clipboard.
 #pragma once
 
 #include <QElapsedTimer>
@@ -62,6 +62,12 @@ class QtMenu final : public Menu {
 
  private:
   std::map<MenuItem, QAction*> actions_;
+};
+
+// The application's clipboard.
+class QtClipboard final : public Clipboard {
+ public:
+  void setText(const std::string& text) override;
 };
 
 }  // namespace vudeve::window

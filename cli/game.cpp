@@ -159,7 +159,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   Game& g = *game;
   Form_Load(g, SettingsFile::Ignore);
   レベル_設定(g, request.level);
-  placeBoardAndHands(g, request.position);
+  placeBoardAndHands(g, request.position.pieces);
 
   if (request.personFirst) {
     SENTE_Click(g);

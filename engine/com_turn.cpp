@@ -262,4 +262,13 @@ void com_ban(Game& g, ComSearchHooks& hooks) {
   play(g, search.best);
 }
 
+void searchComMoves(Game& g, ComSearchHooks& hooks, bool compulsoryCapture) {
+  if (g.Winner != NoSide) return;
+  startTurn(g);
+  // Decided after the test has run all the same: its trial surveys leave
+  // traces in the maps that the scores read.
+  if (!compulsoryCapture) g.MustCapture = FalseValue;
+  Search{g, hooks, {}, false}.run();
+}
+
 }  // namespace vudeve

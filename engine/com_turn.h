@@ -32,4 +32,12 @@ class ComSearchHooks {
 void com_ban(Game& g);
 void com_ban(Game& g, ComSearchHooks& hooks);
 
+// The search alone, for a host that picks the move itself from a tool game:
+// every candidate is scored and reported through hooks.scored as com_ban
+// would, but nothing is played and chosen is not called; the position is
+// as before, the maps those of the last candidate tried. Without compulsory
+// capture every board move and drop is tried, as when the computer has no
+// capture to make.
+void searchComMoves(Game& g, ComSearchHooks& hooks, bool compulsoryCapture);
+
 }  // namespace vudeve

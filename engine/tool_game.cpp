@@ -19,12 +19,25 @@ std::unique_ptr<Game> makeToolGame(int level) {
   return game;
 }
 
-bool loadPositionForComputer(Game& g, std::string_view text, std::string& error) {
-  if (!readPositionText(g, text, error)) return false;
-  // The computer moves whichever side the text names.
+namespace {
+
+// The computer moves whichever side the position names.
+void handOverToComputer(Game& g) {
   g.Turn = g.ComSide;
   勢力調査(g);
+}
+
+}  // namespace
+
+bool loadPositionForComputer(Game& g, std::string_view text, std::string& error) {
+  if (!readPositionText(g, text, error)) return false;
+  handOverToComputer(g);
   return true;
+}
+
+void placePiecesForComputer(Game& g, const Placement& pieces) {
+  placePieces(g, pieces);
+  handOverToComputer(g);
 }
 
 }  // namespace vudeve

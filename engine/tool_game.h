@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "rules/board_fields.h"
 #include "rules/game.h"
 
 namespace vudeve {
@@ -19,5 +20,8 @@ std::unique_ptr<Game> makeToolGame(int level);
 // as the move handler does before handing over. On malformed text nothing
 // changes and the reason is in error.
 bool loadPositionForComputer(Game& g, std::string_view text, std::string& error);
+
+// The same for pieces already read.
+void placePiecesForComputer(Game& g, const Placement& pieces);
 
 }  // namespace vudeve

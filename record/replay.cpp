@@ -5,6 +5,7 @@
 
 #include "record/notation.h"
 #include "rules/setup.h"
+#include "rules/sfen.h"
 #include "ui/clocks.h"
 #include "ui/draw.h"
 
@@ -185,6 +186,11 @@ void REVERSE_Click(Game& g) {
   // The record of the game so far is given up; the next move is stored at 0.
   g.MoveNumber = 0;
   g.LastMoveNumber = 0;
+}
+
+void COPY_Click(Game& g) {
+  closePanel(g);
+  g.Clip->setText(writeSfen(sfenOfGame(g)));
 }
 
 }  // namespace vudeve

@@ -1,5 +1,6 @@
 // Stepping through the stored positions: 戻, 進, 最初 and 反転 of the 局面
-// menu. A step copies a whole snapshot back; it never replays a move.
+// menu, and 局面コピー. A step copies a whole snapshot back; it never
+// replays a move.
 #pragma once
 
 #include "rules/game.h"
@@ -12,6 +13,9 @@ void REPLAY_Click(Game& g);   // 戻
 void AFTER_Click(Game& g);    // 進
 void CANCEL_Click(Game& g);   // 最初
 void REVERSE_Click(Game& g);  // 反転
+// 局面コピー: the position shown, as a line of SFEN on the clipboard, for
+// other shogi programs.
+void COPY_Click(Game& g);
 
 // The destination and the piece standing there of the move from record
 // index k - 1 to k: the first square (x outer, y inner) that is not empty

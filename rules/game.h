@@ -114,6 +114,7 @@ struct Game {
   SoundLibrary* Sound = &NullPlatform::sound();
   RecordPanel* Panel = &NullPlatform::panel();
   MainWindow* Window = &NullPlatform::window();
+  Clipboard* Clip = &NullPlatform::clipboard();
   // Tools watch the computer's turns that the handlers start through this
   // (engine/com_turn.h); in play there is none.
   ComSearchHooks* SearchHooks = nullptr;

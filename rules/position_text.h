@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "rules/board_fields.h"
 #include "rules/game.h"
 
 namespace vudeve {
@@ -30,16 +31,11 @@ bool readPositionText(Game& g, std::string_view text, std::string& error);
 
 // A position as the text spells it, not yet put on any game.
 struct ParsedPosition {
-  BoardMap board{};
-  HandArray manHand{};
-  HandArray comHand{};
+  Placement pieces;
   bool manToMove = true;
 };
 
 // Nothing when the text is malformed; `error` then says where and why.
 std::optional<ParsedPosition> parsePositionText(std::string_view text, std::string& error);
-// Puts the position on the board and in the hands, with the hand totals;
-// nothing else of the game changes.
-void placeBoardAndHands(Game& g, const ParsedPosition& position);
 
 }  // namespace vudeve

@@ -5,13 +5,20 @@
 namespace vudeve {
 
 namespace {
+
 int mirrored(int coordinate) { return coordinate == 0 ? 0 : 10 - coordinate; }
+
+BoardMap turnedBoard(const BoardMap& board) {
+  BoardMap turned{};
+  for (int x = 1; x <= BoardSize; ++x)
+    for (int y = 1; y <= BoardSize; ++y) turned[10 - x][10 - y] = -board[x][y];
+  return turned;
+}
+
 }  // namespace
 
 void turnPositionRound(Game& g) {
-  const BoardMap before = g.Board;
-  for (int x = 1; x <= BoardSize; ++x)
-    for (int y = 1; y <= BoardSize; ++y) g.Board[10 - x][10 - y] = -before[x][y];
+  g.Board = turnedBoard(g.Board);
   for (int i = 1; i <= 7; ++i) std::swap(g.ManHand[i], g.ComHand[i]);
   std::swap(g.ManHandTotal, g.ComHandTotal);
   // A king square never set stays 0 rather than becoming 10.
@@ -21,5 +28,7 @@ void turnPositionRound(Game& g) {
   g.ComKingX = mirrored(manX);
   g.ComKingY = mirrored(manY);
 }
+
+Placement turnedRound(const Placement& pieces) { return {turnedBoard(pieces.board), pieces.comHand, pieces.manHand}; }
 
 }  // namespace vudeve

@@ -2,6 +2,7 @@
 // that each army stands where the other stood and plays the other's part.
 #pragma once
 
+#include "rules/board_fields.h"
 #include "rules/game.h"
 
 namespace vudeve {
@@ -10,5 +11,8 @@ namespace vudeve {
 // totals and the king squares are exchanged to match. Twice gives back the
 // position it started from.
 void turnPositionRound(Game& g);
+
+// The pieces alone, turned the same way.
+Placement turnedRound(const Placement& pieces);
 
 }  // namespace vudeve

@@ -57,6 +57,11 @@ class NullWindow final : public MainWindow {
   void quit() override {}
 };
 
+class NullClipboard final : public Clipboard {
+ public:
+  void setText(const std::string&) override {}
+};
+
 }  // namespace
 
 Surface& NullPlatform::surface() { static NullSurface s; return s; }
@@ -64,5 +69,6 @@ MessageBoxes& NullPlatform::messages() { static NullMessages m; return m; }
 SoundLibrary& NullPlatform::sound() { static NullSound s; return s; }
 RecordPanel& NullPlatform::panel() { static NullPanel p; return p; }
 MainWindow& NullPlatform::window() { static NullWindow w; return w; }
+Clipboard& NullPlatform::clipboard() { static NullClipboard c; return c; }
 
 }  // namespace vudeve

@@ -132,6 +132,14 @@ class MainWindow {
   virtual void quit() = 0;
 };
 
+// The system clipboard, for handing text to other programs.
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // Replaces the clipboard's contents with the UTF-8 text.
+  virtual void setText(const std::string& text) = 0;
+};
+
 // Do-nothing implementations: no window, no sound. The stateless ones are
 // shared; a timer, a clock and a menu of its own come with every Game.
 struct NullPlatform {
@@ -140,6 +148,7 @@ struct NullPlatform {
   static SoundLibrary& sound();
   static RecordPanel& panel();
   static MainWindow& window();
+  static Clipboard& clipboard();
 };
 
 // Time of day stopped at 0; monotonic time advances on every pause so that

@@ -1,6 +1,9 @@
 // Playing against the computer by clicking the real window: the board and
-// the messages after each move, the start as 後手, the guard that keeps a
-// second press out of a running handler, and the ways to quit.
+// the messages after each move, the start as 後手 (and its position copied),
+// the guard that keeps a second press out of a running handler, and the ways
+// to quit.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "support/window_harness.h"
@@ -127,6 +130,10 @@ class PlayTest : public QObject {
     QCOMPARE(g.Turn, g.ManSide);
     QCOMPARE(g.MoveCount, 1);
     QCOMPARE(comSquaresChanged(start, g.Board), 2);
+    // 局面コピー writes the computer's army, which moved first, as black.
+    h.choose("COPY");
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2"));
     h.move(3, 7, 3, 6);
     QCOMPARE(g.Board[3][6], vudeve::ManPawn);
     QCOMPARE(g.MoveCount, 3);

@@ -190,6 +190,13 @@ class FakePanel final : public RecordPanel {
   void refreshFileList() override { ++refreshes; }
 };
 
+// The clipboard's text, as the game last set it.
+class FakeClipboard final : public Clipboard {
+ public:
+  std::string text;
+  void setText(const std::string& t) override { text = t; }
+};
+
 // A Game wired to the fakes above.
 struct FakePlatform {
   RecordingSurface surface;
@@ -198,6 +205,7 @@ struct FakePlatform {
   RecordingSound sound;
   FakeWindow window;
   FakePanel panel;
+  FakeClipboard clipboard;
 
   void attach(Game& g) {
     g.Screen = &surface;
@@ -206,6 +214,7 @@ struct FakePlatform {
     g.Sound = &sound;
     g.Window = &window;
     g.Panel = &panel;
+    g.Clip = &clipboard;
   }
 };
 

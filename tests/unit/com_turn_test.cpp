@@ -134,6 +134,39 @@ TEST_F(ComTurn, SafeCaptureExcludesQuietMovesDropsAndUnsafeCapturers) {
   EXPECT_EQ(g.ComHand[5], 1);
 }
 
+TEST_F(ComTurn, SearchAloneWithoutCompulsoryCaptureTriesQuietMovesAndDropsAndPlaysNothing) {
+  // The silver's safe capture would make the turn score it alone.
+  load("4k4/4g4/3P3s1/7P1/4R4/9/9/9/K8 g w");
+  const std::string before = writePositionText(g);
+  searchComMoves(g, hooks, false);
+  EXPECT_FALSE(hooks.chosenMove);
+  EXPECT_EQ(writePositionText(g), before);
+  EXPECT_EQ(g.MoveNumber, 0);
+  const auto& all = hooks.scoredCandidates;
+  EXPECT_TRUE(std::any_of(all.begin(), all.end(), [](const ComCandidate& c) { return c.fromX == -1; }));
+  EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const ComCandidate& c) {
+    return c.fromX != -1 && g.Board[c.toX][c.toY] == Empty;
+  }));
+}
+
+TEST_F(ComTurn, SearchAloneScoresWhatTheTurnScoresWhenNoCaptureIsCompulsory) {
+  const char* position = "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL g w";
+  load(position);
+  searchComMoves(g, hooks, false);
+  std::unique_ptr<Game> played = makeToolGame(3);
+  std::string error;
+  ASSERT_TRUE(loadPositionForComputer(*played, position, error)) << error;
+  RecordingHooks turn;
+  com_ban(*played, turn);
+  ASSERT_GT(turn.scoredCandidates.size(), 30u);  // the moves and the gold's drops
+  ASSERT_EQ(hooks.scoredCandidates.size(), turn.scoredCandidates.size());
+  for (std::size_t i = 0; i < turn.scoredCandidates.size(); ++i) {
+    const ComCandidate& a = hooks.scoredCandidates[i];
+    const ComCandidate& b = turn.scoredCandidates[i];
+    EXPECT_TRUE(sameMove(a, b.fromX, b.fromY, b.toX, b.toY) && a.placed == b.placed && a.score == b.score) << i;
+  }
+}
+
 TEST_F(ComTurn, PawnDropMateIsNeverPlayedWhileAnotherCandidateScoresHigher) {
   load("4k4/9/9/9/9/9/1g2P4/2s6/K8 p w");
   com_ban(g, hooks);

@@ -5,16 +5,12 @@
 #include "rules/compulsory.h"
 #include "rules/perft.h"
 #include "rules/position_text.h"
+#include "support/position_loading.h"
 
 namespace vudeve {
 namespace {
 
-void load(Game& g, const char* text) {
-  g.ManSide = SenteSide;
-  g.ComSide = GoteSide;
-  std::string error;
-  ASSERT_TRUE(readPositionText(g, text, error)) << error;
-}
+using testing::loadSenteFirst;
 
 int filteredCount(Game& g, bool man) {
   MoveList list;
@@ -26,7 +22,7 @@ int filteredCount(Game& g, bool man) {
 TEST(CompulsoryMoves, SafeCaptureRemovesQuietMovesAndDrops) {
   Game g;
   // COM king on (1, 1) may take the unguarded pawn on (2, 2); it holds a pawn.
-  load(g, "k8/1P7/9/9/9/9/9/9/4K4 p w");
+  loadSenteFirst(g, "k8/1P7/9/9/9/9/9/9/4K4 p w");
   MoveList list;
   generateMoves(g, false, list);
   ASSERT_GT(list.size, 3);
@@ -43,7 +39,7 @@ TEST(CompulsoryMoves, PieceWhoseCapturesAllExposeTheKingIsLeftOut) {
   Game g;
   // The gold on (5, 2) is pinned by the rook; the silver on (8, 6) may take
   // the pawn on (8, 7), promoted or not. Every other move goes.
-  load(g, "4k4/4g4/3P5/9/9/7s1/7P1/9/K3R4 - w");
+  loadSenteFirst(g, "4k4/4g4/3P5/9/9/7s1/7P1/9/K3R4 - w");
   EXPECT_EQ(filteredCount(g, false), 2);
 
   // Without the silver no capture is safe: nothing is filtered.
@@ -55,7 +51,7 @@ TEST(CompulsoryMoves, PieceWhoseCapturesAllExposeTheKingIsLeftOut) {
 
 TEST(CompulsoryMoves, EvenPositionPerft) {
   Game g;
-  load(g, EvenPositionText.data());
+  loadSenteFirst(g, EvenPositionText.data());
   Perft perft(g, keepCompulsoryCaptures);
   EXPECT_EQ(perft.count(1), 30u);
   EXPECT_EQ(perft.count(2), 900u);

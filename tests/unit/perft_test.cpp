@@ -4,24 +4,20 @@
 #include <sstream>
 #include <string>
 
-#include "rules/legality.h"
 #include "rules/move.h"
 #include "rules/perft.h"
 #include "rules/position_text.h"
+#include "support/position_loading.h"
+#include "rules/standard_rules.h"
 
 namespace vudeve {
 namespace {
 
-void load(Game& g, const char* text) {
-  g.ManSide = SenteSide;
-  g.ComSide = GoteSide;
-  std::string error;
-  ASSERT_TRUE(readPositionText(g, text, error)) << error;
-}
+using testing::loadSenteFirst;
 
 TEST(Perft, EvenPosition) {
   Game g;
-  load(g, EvenPositionText.data());
+  loadSenteFirst(g, EvenPositionText.data());
   Perft perft(g);
   EXPECT_EQ(perft.count(0), 1u);
   EXPECT_EQ(perft.count(1), 30u);
@@ -31,43 +27,16 @@ TEST(Perft, EvenPosition) {
 
 TEST(Perft, EvenPositionWithComToMoveIsTheMirror) {
   Game g;
-  load(g, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL - w");
+  loadSenteFirst(g, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL - w");
   EXPECT_EQ(Perft(g).count(3), 25470u);
 }
 
-// A king that can be taken on the next move makes the move illegal in
-// standard shogi; filtering such moves must give the standard counts, which
-// checks the generator against independent figures.
-bool kingCanBeTaken(Game& g, bool man) {
-  const int king = man ? ManKing : ComKing;
-  int kx = 0, ky = 0;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y)
-      if (g.Board[x][y] == king) kx = x, ky = y;
-  for (int x = 1; x <= 9; ++x) {
-    for (int y = 1; y <= 9; ++y) {
-      const int piece = g.Board[x][y];
-      if ((man ? piece >= 10 : piece <= -10) && 移動チェック(g, x, y, kx, ky, piece) == TrueValue) return true;
-    }
-  }
-  return false;
-}
-
-void keepKingSafeMoves(Game& g, bool man, MoveList& list) {
-  int kept = 0;
-  for (int i = 0; i < list.size; ++i) {
-    const MoveUndo undo = makeMove(g, list.moves[i]);
-    const bool unsafe = kingCanBeTaken(g, man);
-    unmakeMove(g, list.moves[i], undo);
-    if (!unsafe) list.moves[kept++] = list.moves[i];
-  }
-  list.size = kept;
-}
-
+// Standard shogi's own figures check the generator against independent
+// counts (no pawn-drop mate is possible this early).
 TEST(Perft, StandardCountsWhenTheKingMustBeSafe) {
   Game g;
-  load(g, EvenPositionText.data());
-  Perft perft(g, keepKingSafeMoves);
+  loadSenteFirst(g, EvenPositionText.data());
+  Perft perft(g, keepStandardMoves);
   EXPECT_EQ(perft.count(4), 719731u);
   // Without the filter the moves that leave the king open count too.
   EXPECT_EQ(Perft(g).count(4), 720850u);
@@ -75,7 +44,7 @@ TEST(Perft, StandardCountsWhenTheKingMustBeSafe) {
 
 TEST(Perft, GameIsLeftAsFound) {
   Game g;
-  load(g, "l3k3l/1r1s3b1/p1n1pgnpp/2p3s2/1p1pP4/2P2PPP1/PP1P2N1P/1BG1G2R1/LN1SK1S1L GPs2p b");
+  loadSenteFirst(g, "l3k3l/1r1s3b1/p1n1pgnpp/2p3s2/1p1pP4/2P2PPP1/PP1P2N1P/1BG1G2R1/LN1SK1S1L GPs2p b");
   g.PromotedCode = 77;
   g.ManPawnFiles[3] = 5;
   const std::string before = writePositionText(g);
@@ -92,7 +61,7 @@ TEST(Perft, GameIsLeftAsFound) {
 
 TEST(Perft, DivideSumsToTheCount) {
   Game g;
-  load(g, "l3k3l/1r1s3b1/p1n1pgnpp/2p3s2/1p1pP4/2P2PPP1/PP1P2N1P/1BG1G2R1/LN1SK1S1L GPs2p w");
+  loadSenteFirst(g, "l3k3l/1r1s3b1/p1n1pgnpp/2p3s2/1p1pP4/2P2PPP1/PP1P2N1P/1BG1G2R1/LN1SK1S1L GPs2p w");
   Perft perft(g);
   std::uint64_t sum = 0;
   for (const DivideLine& line : perft.divide(3)) sum += line.count;
@@ -101,7 +70,7 @@ TEST(Perft, DivideSumsToTheCount) {
 
 TEST(Perft, MissingKingMeansNoMoves) {
   Game g;
-  load(g, "9/9/9/9/9/9/9/9/4K4 R b");
+  loadSenteFirst(g, "9/9/9/9/9/9/9/9/4K4 R b");
   Perft perft(g);
   EXPECT_EQ(perft.count(0), 1u);
   EXPECT_EQ(perft.count(1), 0u);
@@ -111,7 +80,7 @@ TEST(Perft, MissingKingMeansNoMoves) {
 TEST(Perft, TakingTheKingEndsTheGame) {
   // MAN's gold can take COM's king; after that capture no sequence goes on.
   Game g;
-  load(g, "4k4/4G4/9/9/9/9/9/9/K8 - b");
+  loadSenteFirst(g, "4k4/4G4/9/9/9/9/9/9/K8 - b");
   Perft perft(g);
   const std::vector<DivideLine> lines = perft.divide(2);
   const auto capture = std::find_if(lines.begin(), lines.end(), [](const DivideLine& l) {
@@ -156,14 +125,14 @@ TEST(Perft, MoveGenerationCounts) {
   };
   for (const GenerationCase& c : cases) {
     Game g;
-    load(g, c.position);
+    loadSenteFirst(g, c.position);
     EXPECT_EQ(Perft(g).count(1), c.moves) << c.what;
   }
 }
 
 TEST(Perft, DropsUseTheMoveEncodingOfEachHand) {
   Game g;
-  load(g, "4k4/9/9/9/9/9/9/9/4K4 R b");
+  loadSenteFirst(g, "4k4/9/9/9/9/9/9/9/4K4 R b");
   MoveList list;
   generateMoves(g, true, list);
   const Move& drop = list.moves[list.size - 1];
@@ -171,7 +140,7 @@ TEST(Perft, DropsUseTheMoveEncodingOfEachHand) {
   EXPECT_EQ(drop.fromY, 9);  // row 9 of MAN's hand holds the rook
   EXPECT_EQ(drop.piece, ManRook);
 
-  load(g, "4k4/9/9/9/9/9/9/9/4K4 r w");
+  loadSenteFirst(g, "4k4/9/9/9/9/9/9/9/4K4 r w");
   list.size = 0;
   generateMoves(g, false, list);
   const Move& comDrop = list.moves[list.size - 1];
@@ -184,7 +153,7 @@ TEST(MakeMove, MatchesMovePieceOnHandsAndBoard) {
   // Every move of a busy position applied by makeMove and by 駒移動 gives
   // the same board, hands and totals; unmakeMove restores the start.
   Game g;
-  load(g, "l3k3l/1r1s3b1/p1n1pgnpp/2p3s2/1p1pP4/2P2PPP1/PP1P2N1P/1BG1G2R1/LN1SK1S1L GPs2p b");
+  loadSenteFirst(g, "l3k3l/1r1s3b1/p1n1pgnpp/2p3s2/1p1pP4/2P2PPP1/PP1P2N1P/1BG1G2R1/LN1SK1S1L GPs2p b");
   for (bool man : {true, false}) {
     MoveList list;
     generateMoves(g, man, list);
@@ -219,7 +188,7 @@ namespace {
 
 std::string printed(const char* position, int depth, bool divide) {
   Game g;
-  load(g, position);
+  loadSenteFirst(g, position);
   std::ostringstream out;
   printPerft(out, g, depth, divide);
   return out.str();

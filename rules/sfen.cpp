@@ -1,0 +1,46 @@
+#include "rules/sfen.h"
+
+#include "rules/turn_round.h"
+
+namespace vudeve {
+
+namespace {
+// Far beyond any game, small enough that no count overflows.
+constexpr int MaxMoveNumber = 999999;
+}  // namespace
+
+bool readSfen(std::string_view text, SfenPosition& position, std::string& error) {
+  SfenPosition read;
+  FieldReader reader(text, "SFEN", error);
+  if (!reader.startField("the text is empty") || !reader.board(read.pieces.board) ||
+      !reader.startField("the side to move is missing") || !reader.side(read.blackToMove) ||
+      !reader.startField("the hands are missing (write '-' for none)") ||
+      !reader.hands(read.pieces.manHand, read.pieces.comHand))
+    return false;
+  if (!reader.atEnd()) {
+    if (!reader.number(MaxMoveNumber, read.moveNumber, "the move number")) return false;
+    if (!reader.atEnd()) return reader.fail("unexpected text after the move number");
+  }
+  position = read;
+  return true;
+}
+
+std::string writeSfen(const SfenPosition& position) {
+  std::string out;
+  writeBoardField(out, position.pieces.board);
+  out += position.blackToMove ? " b " : " w ";
+  writeHandsField(out, position.pieces.manHand, position.pieces.comHand);
+  out += ' ' + std::to_string(position.moveNumber);
+  return out;
+}
+
+SfenPosition sfenOfGame(const Game& g) {
+  SfenPosition position;
+  const Placement shown{g.Board, g.ManHand, g.ComHand};
+  position.pieces = g.ComSide == SenteSide ? turnedRound(shown) : shown;
+  position.blackToMove = g.Turn != GoteSide;
+  position.moveNumber = g.MoveCount + 1;
+  return position;
+}
+
+}  // namespace vudeve
