@@ -62,6 +62,13 @@ void PanelGame::read(const std::string& name) {
   File1_Click(g);
 }
 
+bool PanelGame::readInput(const std::string& name, const std::uint8_t* data, std::size_t size) {
+  writeFile(scratchFolder() / name, data, size);
+  read(name);
+  checkSquaresOf(g, "after reading");
+  return g.RecordMode == TrueValue;
+}
+
 void PanelGame::write(const std::string& name) {
   KIFU_WRITE_Click(g);
   panel.texts[PanelText::Text1] = name;

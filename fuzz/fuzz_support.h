@@ -31,6 +31,9 @@ struct PanelGame {
   PanelGame();
   // Chooses the file in the file list, as a click does.
   void read(const std::string& name);
+  // Makes the bytes the file and reads it; fails unless the game is sound
+  // afterwards. True when the game took the file as a record.
+  bool readInput(const std::string& name, const std::uint8_t* data, std::size_t size);
   // Writes the record through 書込 into the file named, as typed in Text1.
   void write(const std::string& name);
   // Steps through a record read with 進 to its end and once more; fails

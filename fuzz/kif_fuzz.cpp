@@ -19,14 +19,9 @@ using fuzzing::PanelGame;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string input = "in.kifu";
-  fuzzing::writeFile(fuzzing::scratchFolder() / input, data, size);
-
   PanelGame game;
   Game& g = game.g;
-  game.read(input);
-  fuzzing::checkSquaresOf(g, "after reading");
-  if (g.RecordMode != TrueValue) return 0;
+  if (!game.readInput("in.kifu", data, size)) return 0;
   const std::vector<RecordEntry> read = recordEntries(g);
   if (read.size() != static_cast<std::size_t>(g.LastMoveNumber) + 1) fuzzing::fail("the record does not hold the file");
   game.stepToTheEnd();

@@ -23,14 +23,9 @@ bool sameEntry(const Game& a, const Game& b, int k) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string input = std::string("in") + RecordFileExtension;
-  fuzzing::writeFile(fuzzing::scratchFolder() / input, data, size);
-
   PanelGame game;
   Game& g = game.g;
-  game.read(input);
-  fuzzing::checkSquaresOf(g, "after reading");
-  if (g.RecordMode != TrueValue) return 0;
+  if (!game.readInput(std::string("in") + RecordFileExtension, data, size)) return 0;
   game.stepToTheEnd();
   const int last = g.LastMoveNumber;
 

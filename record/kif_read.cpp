@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string_view>
-#include <utility>
 
 #include "record/notation.h"
 #include "rules/legality.h"
@@ -247,11 +246,13 @@ std::vector<Square> narrowed(std::vector<Square> candidates, int toX, int toY, u
     return ((modifiers & Up) && forward <= 0) || ((modifiers & Back) && forward >= 0) ||
            ((modifiers & Sideways) && forward != 0) || ((modifiers & Straight) && (forward <= 0 || c.x != toX));
   });
-  for (const auto& [modifier, sign] : {std::pair{Right, 1}, std::pair{Left, -1}}) {
-    if ((modifiers & modifier) == 0 || candidates.empty()) continue;
-    int best = candidates.front().x * ahead * sign;
-    for (const Square& c : candidates) best = std::max(best, c.x * ahead * sign);
-    std::erase_if(candidates, [&](const Square& c) { return c.x * ahead * sign != best; });
+  // 右 keeps the rightmost candidates, 左 the leftmost.
+  for (const int sign : {1, -1}) {
+    if ((modifiers & (sign > 0 ? Right : Left)) == 0 || candidates.empty()) continue;
+    auto rightness = [&](const Square& c) { return c.x * ahead * sign; };
+    int best = rightness(candidates.front());
+    for (const Square& c : candidates) best = std::max(best, rightness(c));
+    std::erase_if(candidates, [&](const Square& c) { return rightness(c) != best; });
   }
   return candidates;
 }
