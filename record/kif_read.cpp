@@ -72,9 +72,11 @@ int takeFile(std::string_view& text) {
 
 // A rank: a kanji numeral 一..九; 0 when none.
 int takeRank(std::string_view& text) {
-  for (int d = 1; d <= 9; ++d)
-    if (take(text, 文字列変換(1000 + d))) return d;
-  return 0;
+  std::size_t length = 0;
+  const int rank = kif::readKanjiNumber(text, length);
+  if (rank < 1 || rank > BoardSize) return 0;
+  text.remove_prefix(length);
+  return rank;
 }
 
 // Words that tell apart two pieces able to reach the same square, as seen
