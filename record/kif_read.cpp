@@ -101,18 +101,23 @@ struct MoveLine {
   long long seconds = 0;
 };
 
-// "( m:ss/h:mm:ss)" with the total optional; only the move's time is kept.
+// "( m:ss/h:mm:ss)" with the total optional. Only the move's time is kept,
+// its seconds below 60 so that it is written again as it was read; the
+// total, the sum of the times, may have any number of hours.
 bool takeTime(std::string_view& text, long long& seconds) {
   if (!take(text, "(")) return false;
   skipBlanks(text);
   const std::optional<long long> minutes = takeNumber(text, 9);
   if (!minutes || !take(text, ":")) return false;
   const std::optional<long long> rest = takeNumber(text, 2);
-  if (!rest) return false;
+  if (!rest || *rest >= 60) return false;
   seconds = *minutes * 60 + *rest;
   if (take(text, "/")) {
-    for (int part = 0; part < 3; ++part)
-      if (!takeNumber(text, 9) || (part < 2 && !take(text, ":"))) return false;
+    for (int part = 0; part < 3; ++part) {
+      if (text.empty() || !isDigit(text[0])) return false;
+      while (!text.empty() && isDigit(text[0])) text.remove_prefix(1);
+      if (part < 2 && !take(text, ":")) return false;
+    }
   }
   return take(text, ")");
 }
