@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QDateTime>
 #include <QThread>
 #include <QTime>
 #include <QWidget>
@@ -33,6 +34,13 @@ MessageAnswer QtMessageBoxes::show(const std::string& text, const std::string& c
 }
 
 double QtClock::secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+CalendarTime QtClock::now() {
+  const QDateTime here = QDateTime::currentDateTime();
+  const QDate date = here.date();
+  const QTime time = here.time();
+  return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
 
 double QtClock::monotonicSeconds() { return static_cast<double>(monotonic_.nsecsElapsed()) / 1e9; }
 

@@ -33,6 +33,7 @@ class QtClock final : public Clock {
  public:
   QtClock() { monotonic_.start(); }
   double secondsSinceMidnight() override;
+  CalendarTime now() override;
   double monotonicSeconds() override;
   void pause() override;
 

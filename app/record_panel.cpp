@@ -174,7 +174,9 @@ void QtRecordPanel::fillFiles() {
   files_->clear();
   chosenFile_.clear();
   const QDir here(fileFolder_);
-  files_->addItems(here.entryList({QString::fromUtf8(FilePattern)}, QDir::Files, QDir::Name));
+  QStringList patterns;
+  for (const char* pattern : FilePatterns) patterns << QString::fromUtf8(pattern);
+  files_->addItems(here.entryList(patterns, QDir::Files, QDir::Name));
 }
 
 void QtRecordPanel::enterFolder(const QString& folder) {

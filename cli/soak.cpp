@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +16,7 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/folder_panel.h"
 #include "engine/selfplay.h"
 #include "engine/tool_game.h"
 #include "record/record.h"
@@ -40,32 +40,6 @@ int usageError(std::ostream& err, const std::string& reason) {
   err << "soak: " << reason << "\nusage: vudeve-cli " << Usage << "\n";
   return UsageError;
 }
-
-// The record-file panel with its folder fixed and the texts set by the soak.
-class FolderPanel final : public RecordPanel {
- public:
-  explicit FolderPanel(std::string folder) : folder_(std::move(folder)) {}
-  std::map<PanelText, std::string> texts;
-  std::string chosenFile;
-
-  void setListsVisible(bool, bool, bool) override {}
-  void showTextPanel() override {}
-  void hideAndClearTextPanel() override { texts.clear(); }
-  std::string text(PanelText box) const override {
-    auto it = texts.find(box);
-    return it == texts.end() ? std::string() : it->second;
-  }
-  std::string drive() const override { return folder_; }
-  std::string folderPath() const override { return folder_; }
-  void setFolderPath(const std::string&) override {}
-  std::string fileListPath() const override { return folder_; }
-  void setFileListPath(const std::string&) override {}
-  std::string fileName() const override { return chosenFile; }
-  void refreshFileList() override {}
-
- private:
-  std::string folder_;
-};
 
 struct SoakGame {
   int index, topLevel, bottomLevel, grade, maxPlies;

@@ -7,6 +7,11 @@
 #include <fstream>
 #include <system_error>
 
+#include "app/handlers/match_commands.h"
+#include "record/record_file.h"
+#include "record/replay.h"
+#include "rules/invariants.h"
+
 namespace vudeve::fuzzing {
 namespace {
 
@@ -41,6 +46,58 @@ void writeFile(const std::filesystem::path& path, const std::uint8_t* data, std:
 void fail(const std::string& what) {
   std::fprintf(stderr, "fuzz check failed: %s\n", what.c_str());
   std::abort();
+}
+
+void checkSquaresOf(const Game& g, const std::string& when) {
+  if (std::string wrong = checkSquares(g); !wrong.empty()) fail(when + ": " + wrong);
+}
+
+PanelGame::PanelGame() {
+  g.Panel = &panel;
+  panel.fileFolder = scratchFolder().string();
+}
+
+void PanelGame::read(const std::string& name) {
+  panel.chosenFile = name;
+  File1_Click(g);
+}
+
+bool PanelGame::readInput(const std::string& name, const std::uint8_t* data, std::size_t size) {
+  writeFile(scratchFolder() / name, data, size);
+  read(name);
+  checkSquaresOf(g, "after reading");
+  return g.RecordMode == TrueValue;
+}
+
+void PanelGame::write(const std::string& name) {
+  KIFU_WRITE_Click(g);
+  panel.texts[PanelText::Text1] = name;
+  panel.texts[PanelText::Text2] = "title";
+  panel.texts[PanelText::Text3] = "first";
+  panel.texts[PanelText::Text4] = "second";
+  Command1_Click(g);
+}
+
+void PanelGame::stepToTheEnd() {
+  const int last = g.LastMoveNumber;
+  if (last < 0 || static_cast<std::size_t>(last) >= g.RecordBoard.size()) fail("LastMoveNumber outside the record");
+  for (int step = 0; step < last; ++step) {
+    AFTER_Click(g);
+    checkSquaresOf(g, "after 進");
+  }
+  if (g.MoveNumber != last) fail("進 did not reach the end of the record");
+  AFTER_Click(g);
+  if (g.MoveNumber != last) fail("進 went past the end of the record");
+}
+
+void PanelGame::letTheComputerMove(std::uint8_t choice) {
+  const int last = g.LastMoveNumber;
+  CANCEL_Click(g);
+  START_Click(g);
+  const int steps = 1 + 2 * static_cast<int>(choice % ((last + 1) / 2));
+  for (int step = 0; step < steps; ++step) AFTER_Click(g);
+  SENTE_Click(g);
+  checkSquaresOf(g, "after the computer's move");
 }
 
 }  // namespace vudeve::fuzzing

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "support/fakes.h"
+
 namespace vudeve::fuzzing {
 
 // A folder made once per process and removed at its end.
@@ -17,6 +19,31 @@ void writeFile(const std::filesystem::path& path, const std::uint8_t* data, std:
 
 // Prints what was expected and aborts, so that the fuzzer keeps the input.
 [[noreturn]] void fail(const std::string& what);
+
+// Fails unless every square and hand count of the game is sound.
+void checkSquaresOf(const Game& g, const std::string& when);
+
+// A game whose record-file panel lists the scratch folder, used as a
+// player uses it.
+struct PanelGame {
+  Game g;
+  testing::FakePanel panel;
+  PanelGame();
+  // Chooses the file in the file list, as a click does.
+  void read(const std::string& name);
+  // Makes the bytes the file and reads it; fails unless the game is sound
+  // afterwards. True when the game took the file as a record.
+  bool readInput(const std::string& name, const std::uint8_t* data, std::size_t size);
+  // Writes the record through 書込 into the file named, as typed in Text1.
+  void write(const std::string& name);
+  // Steps through a record read with 進 to its end and once more; fails
+  // unless every step holds a sound position and the steps stop at the end.
+  void stepToTheEnd();
+  // Leaves record mode keeping the record, takes up the game at an odd
+  // index chosen by `choice` (the computer's turn) and lets the computer
+  // move.
+  void letTheComputerMove(std::uint8_t choice);
+};
 
 }  // namespace vudeve::fuzzing
 

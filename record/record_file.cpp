@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "record/kif_file.h"
 #include "record/notation.h"
 #include "record/record_line.h"
 #include "rules/setup.h"
@@ -109,16 +110,27 @@ void Command1_Click(Game& g) {
     return;
   }
 
-  // The names go by role: line 2 is the top player, line 3 the bottom one.
-  std::string first = g.Panel->text(PanelText::Text3);
-  std::string second = g.Panel->text(PanelText::Text4);
-  bool manFirst = g.ManSide == SenteSide;
-  std::vector<std::string> lines = {g.Panel->text(PanelText::Text2), manFirst ? second : first, manFirst ? first : second};
-  int last = std::min<int>(g.LastMoveNumber, static_cast<int>(g.RecordBoard.size()) - 1);
-  for (int k = 1; k <= last; ++k) lines.push_back(formatRecordLine(g, k));
+  std::vector<std::string> lines;
+  std::filesystem::path path = inFileListFolder(g, name);
+  std::optional<TextEncoding> kif = kifEncodingOf(name);
+  if (kif) {
+    std::string error;
+    if (!変換_棋譜からKIF(g, lines, error)) {
+      message(g, error, "棋譜保存");
+      return;
+    }
+  } else {
+    // The names go by role: line 2 is the top player, line 3 the bottom one.
+    std::string first = g.Panel->text(PanelText::Text3);
+    std::string second = g.Panel->text(PanelText::Text4);
+    bool manFirst = g.ManSide == SenteSide;
+    lines = {g.Panel->text(PanelText::Text2), manFirst ? second : first, manFirst ? first : second};
+    int last = std::min<int>(g.LastMoveNumber, static_cast<int>(g.RecordBoard.size()) - 1);
+    for (int k = 1; k <= last; ++k) lines.push_back(formatRecordLine(g, k));
+    path += RecordFileExtension;
+  }
 
-  std::filesystem::path path = inFileListFolder(g, name + RecordFileExtension);
-  switch (writeTextFile(path, lines)) {
+  switch (writeTextFile(path, lines, kif.value_or(TextEncoding::CodePage932))) {
     case TextFileStatus::Ok:
       break;
     case TextFileStatus::CannotEncode:
@@ -135,6 +147,10 @@ void Command1_Click(Game& g) {
 
 void File1_Click(Game& g) {
   描画_可視(g, false, false, false);
+  if (std::optional<TextEncoding> kif = kifEncodingOf(g.Panel->fileName())) {
+    読込_KIFファイル(g, inFileListFolder(g, g.Panel->fileName()), *kif);
+    return;
+  }
   初期設定(g);
 
   std::filesystem::path path = inFileListFolder(g, g.Panel->fileName());
@@ -153,32 +169,30 @@ void File1_Click(Game& g) {
   // Title at the bottom left, then the top and the bottom player's names.
   // A header line the file does not have is not printed.
   g.LineBuffer.clear();
-  if (読込_棋譜ファイル(file, g.LineBuffer) == TrueValue) {
-    g.Screen->setTextPosition(取得_棋譜のX座標(g.LineBuffer) - 3000, 6350);
-    g.Screen->setForeColor(SelectColor);
-    g.Screen->setFontSize(12);
-    g.Screen->print(g.LineBuffer);
-  }
-  if (読込_棋譜ファイル(file, g.LineBuffer) == TrueValue) {
-    g.Screen->setTextPosition(取得_棋譜のX座標(g.LineBuffer), 100);
-    g.Screen->setForeColor(TextColor);
-    g.Screen->setFontSize(12);
-    g.Screen->print(g.LineBuffer);
-  }
-  if (読込_棋譜ファイル(file, g.LineBuffer) == TrueValue) {
-    g.Screen->setTextPosition(取得_棋譜のX座標(g.LineBuffer), 6350);
-    g.Screen->setFontSize(12);
-    g.Screen->print(g.LineBuffer);
-  }
+  for (int line = 1; line <= HeaderLines; ++line)
+    if (読込_棋譜ファイル(file, g.LineBuffer) == TrueValue) 描画_棋譜見出し(g, line, g.LineBuffer);
 
   storeStartingPosition(g);
   int k = 0;
   for (const RecordEntry& entry : entries) storeRecordEntry(g, ++k, entry);
+  設定_棋譜読込後(g, k);
+}
 
+void 描画_棋譜見出し(Game& g, int line, const std::string& text) {
+  // The title at the bottom left in red, the names above and below the
+  // board in the text colour.
+  const double x = 取得_棋譜のX座標(text) - (line == 1 ? 3000 : 0);
+  g.Screen->setTextPosition(x, line == 2 ? 100 : 6350);
+  g.Screen->setForeColor(line == 1 ? SelectColor : TextColor);
+  g.Screen->setFontSize(12);
+  g.Screen->print(text);
+}
+
+void 設定_棋譜読込後(Game& g, int last) {
   g.MoveNumber = 0;
   g.MoveCount = 0;
-  g.LastMoveNumber = k;
-  if (k == 0) {
+  g.LastMoveNumber = last;
+  if (last == 0) {
     message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
     return;
   }

@@ -31,4 +31,10 @@ void Command1_Click(Game& g);
 // Reads the file chosen in the file list.
 void File1_Click(Game& g);
 
+// Prints a header line of a record read from a file where the panel shows
+// it: line 1 the title, 2 the top player's name, 3 the bottom player's.
+void 描画_棋譜見出し(Game& g, int line, const std::string& text);
+// Ends the reading of a record of entries 0..last: replay starts at 0.
+void 設定_棋譜読込後(Game& g, int last);
+
 }  // namespace vudeve

@@ -88,7 +88,9 @@ std::optional<long long> timeValue(std::string_view field) {
   return PlainTimeLimit + value;
 }
 
-bool possiblePosition(const RecordEntry& e) {
+}  // namespace
+
+bool isPossiblePosition(const RecordEntry& e) {
   int kinds[8] = {};
   int manKings = 0, comKings = 0;
   for (int x = 1; x <= BoardSize; ++x) {
@@ -104,8 +106,6 @@ bool possiblePosition(const RecordEntry& e) {
     if (kinds[kind] + e.manHand[kind] + e.comHand[kind] > KindLimit[kind]) return false;
   return true;
 }
-
-}  // namespace
 
 std::string formatRecordLine(const Game& g, int k) {
   std::string line;
@@ -147,7 +147,7 @@ bool parseRecordLine(const std::string& line, RecordEntry& entry) {
     if (!t) return false;
     *times[i] = static_cast<double>(*t);
   }
-  return possiblePosition(entry);
+  return isPossiblePosition(entry);
 }
 
 void storeRecordEntry(Game& g, int k, const RecordEntry& entry) {
@@ -168,6 +168,18 @@ void storeRecordEntry(Game& g, int k, const RecordEntry& entry) {
   g.RecordManTimeAfter[k] = entry.manAfter;
   g.RecordComTimeBefore[k] = entry.comBefore;
   g.RecordComTimeAfter[k] = entry.comAfter;
+}
+
+RecordEntry recordEntry(const Game& g, int k) {
+  return {g.RecordBoard[k],        g.RecordManHand[k],       g.RecordComHand[k],      g.RecordManTimeBefore[k],
+          g.RecordManTimeAfter[k], g.RecordComTimeBefore[k], g.RecordComTimeAfter[k]};
+}
+
+std::vector<RecordEntry> recordEntries(const Game& g) {
+  std::vector<RecordEntry> entries;
+  const int last = std::min<int>(g.LastMoveNumber, static_cast<int>(g.RecordBoard.size()) - 1);
+  for (int k = 0; k <= last; ++k) entries.push_back(recordEntry(g, k));
+  return entries;
 }
 
 }  // namespace vudeve

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "rules/game.h"
 
@@ -26,6 +27,7 @@ struct RecordEntry {
   HandArray manHand{};
   HandArray comHand{};
   double manBefore = 0, manAfter = 0, comBefore = 0, comAfter = 0;
+  bool operator==(const RecordEntry&) const = default;
 };
 
 // The record line of index k (0 <= k < the record's size).
@@ -37,7 +39,15 @@ std::string formatRecordLine(const Game& g, int k);
 // than a full set has it, at most one king a side.
 bool parseRecordLine(const std::string& line, RecordEntry& entry);
 
+// No kind more often on the board and in the hands together than a full
+// set has it, at most one king a side.
+bool isPossiblePosition(const RecordEntry& entry);
+
 // Stores the entry at index k, growing the record when k lies past its end.
 void storeRecordEntry(Game& g, int k, const RecordEntry& entry);
+// The entry at index k (0 <= k < the record's size).
+RecordEntry recordEntry(const Game& g, int k);
+// Entries 0..LastMoveNumber, as far as the record reaches.
+std::vector<RecordEntry> recordEntries(const Game& g);
 
 }  // namespace vudeve

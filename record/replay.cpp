@@ -36,6 +36,8 @@ void findMove(const BoardMap& before, const BoardMap& after, int& x, int& y, int
 
 bool stored(const Game& g, int k) { return k >= 0 && static_cast<std::size_t>(k) < g.RecordBoard.size(); }
 
+}  // namespace
+
 void restoreSnapshot(Game& g, int i, double comSeconds, double manSeconds) {
   g.Board = g.RecordBoard[i];
   for (int kind = 1; kind <= 7; ++kind) {
@@ -52,8 +54,6 @@ void restoreSnapshot(Game& g, int i, double comSeconds, double manSeconds) {
   描画_敵持盤(g);
   描画_盤(g);
 }
-
-}  // namespace
 
 void 調査_移動結果(const Game& g, int k, int& x, int& y, int& piece) {
   if (k < 1 || !stored(g, k)) return;

@@ -22,6 +22,9 @@ void COPY_Click(Game& g);
 // at k and differs from k - 1. The outputs stay as they are when there is
 // none or k is not an index of two stored positions.
 void 調査_移動結果(const Game& g, int k, int& x, int& y, int& piece);
+// Copies the snapshot at index i into the board and the hands, sets the
+// clocks to the values given and draws all of them.
+void restoreSnapshot(Game& g, int i, double comSeconds, double manSeconds);
 // Sum of the positive hand counts of the side; 0 for other side values.
 int 調査_持駒数(const Game& g, int side);
 

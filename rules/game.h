@@ -163,6 +163,9 @@ struct Game {
   double TurnSeconds = 0;
   double TurnStartTime = 0;
   double ShownSecond = 0;
+  // When the game on the board began (not known for a record read from a
+  // ".棋譜" file), for the records of the wider shogi world.
+  CalendarTime GameStartTime{};
 
   // --- Check, escape and mate tests ---
   BoardMap ManKingEscapes{};

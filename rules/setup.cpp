@@ -24,6 +24,7 @@ void 初期設定(Game& g) {
   g.ManSeconds = 0;
   g.ComSeconds = 0;
   g.ShownSecond = 0;
+  g.GameStartTime = {};
 
   g.ResumePending = FalseValue;
   g.RecordMode = FalseValue;

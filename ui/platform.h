@@ -42,11 +42,21 @@ class MessageBoxes {
                              MessageButtons buttons, MessageIcon icon) = 0;
 };
 
+// A date and time of the wall clock, as a person reads it; year 0 means
+// not known.
+struct CalendarTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  bool known() const { return year != 0; }
+  bool operator==(const CalendarTime&) const = default;
+};
+
 class Clock {
  public:
   virtual ~Clock() = default;
   // Time of day in seconds since midnight, as a real number.
   virtual double secondsSinceMidnight() = 0;
+  // The local date and time, for the records of when a game was played.
+  virtual CalendarTime now() = 0;
   // A clock that never jumps back, for measuring waits.
   virtual double monotonicSeconds() = 0;
   // Blocks for a moment without running other events (used by busy waits).
@@ -151,11 +161,12 @@ struct NullPlatform {
   static Clipboard& clipboard();
 };
 
-// Time of day stopped at 0; monotonic time advances on every pause so that
-// waits end at once.
+// Time of day stopped at 0 on no known date; monotonic time advances on
+// every pause so that waits end at once.
 class NullClock final : public Clock {
  public:
   double secondsSinceMidnight() override { return 0; }
+  CalendarTime now() override { return {}; }
   double monotonicSeconds() override { return now_; }
   void pause() override { now_ += 1.0; }
 

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace vudeve {
 namespace {
@@ -35,6 +37,21 @@ std::optional<std::string> convert(const char* to, const char* from, const std::
   return output;
 }
 
+// The identity conversion refuses what is not well-formed UTF-8.
+std::optional<std::string> checkedUtf8(const std::string& text) { return convert("UTF-8", "UTF-8", text, 1); }
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+std::optional<std::string> decode(std::string bytes, TextEncoding encoding) {
+  if (encoding == TextEncoding::CodePage932) return fromCodePage932(bytes);
+  if (bytes.starts_with(ByteOrderMark)) bytes.erase(0, ByteOrderMark.size());
+  return checkedUtf8(bytes);
+}
+
+std::optional<std::string> encode(const std::string& text, TextEncoding encoding) {
+  return encoding == TextEncoding::CodePage932 ? toCodePage932(text) : checkedUtf8(text);
+}
+
 }  // namespace
 
 // A code page 932 character takes one or two bytes and its UTF-8 form at
@@ -57,7 +74,7 @@ std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
-TextFileStatus readTextFile(const std::filesystem::path& path, std::vector<std::string>& lines) {
+TextFileStatus readTextFile(const std::filesystem::path& path, std::vector<std::string>& lines, TextEncoding encoding) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return TextFileStatus::CannotOpen;
   std::uintmax_t size = std::filesystem::file_size(path, ec);
@@ -66,16 +83,17 @@ TextFileStatus readTextFile(const std::filesystem::path& path, std::vector<std::
   if (!file.is_open()) return TextFileStatus::CannotOpen;
   std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (file.bad()) return TextFileStatus::CannotRead;
-  std::optional<std::string> text = fromCodePage932(bytes);
-  if (!text) return TextFileStatus::NotCodePage932;
+  std::optional<std::string> text = decode(std::move(bytes), encoding);
+  if (!text) return encoding == TextEncoding::CodePage932 ? TextFileStatus::NotCodePage932 : TextFileStatus::NotUtf8;
   lines = splitLines(*text);
   return TextFileStatus::Ok;
 }
 
-TextFileStatus writeTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+TextFileStatus writeTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                             TextEncoding encoding) {
   std::string bytes;
   for (const std::string& line : lines) {
-    std::optional<std::string> encoded = toCodePage932(line);
+    std::optional<std::string> encoded = encode(line, encoding);
     if (!encoded) return TextFileStatus::CannotEncode;
     bytes += *encoded;
     bytes += "\r\n";

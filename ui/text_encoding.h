@@ -1,7 +1,7 @@
 // Our text files (the settings file and record files) are in code page 932,
 // the Windows form of Shift_JIS, with CR LF line ends, so that they move
-// freely between this game and Windows tools. Inside the game all text is
-// UTF-8; the conversion happens only here.
+// freely between this game and Windows tools; KIF records also come in
+// UTF-8. Inside the game all text is UTF-8; the conversion happens only here.
 #pragma once
 
 #include <filesystem>
@@ -20,14 +20,20 @@ std::optional<std::string> fromCodePage932(const std::string& bytes);
 // the text does not start another line, so "" gives no lines at all.
 std::vector<std::string> splitLines(const std::string& text);
 
-enum class TextFileStatus { Ok, CannotOpen, CannotRead, NotCodePage932, CannotEncode, CannotWrite };
+enum class TextEncoding { CodePage932, Utf8 };
 
-// Reads a whole code page 932 file into UTF-8 lines.
-TextFileStatus readTextFile(const std::filesystem::path& path, std::vector<std::string>& lines);
+enum class TextFileStatus { Ok, CannotOpen, CannotRead, NotCodePage932, NotUtf8, CannotEncode, CannotWrite };
+
+// Reads a whole file into UTF-8 lines. A UTF-8 file may begin with a byte
+// order mark, which is dropped.
+TextFileStatus readTextFile(const std::filesystem::path& path, std::vector<std::string>& lines,
+                            TextEncoding encoding = TextEncoding::CodePage932);
 
 // Writes the lines, each ended by CR LF, into a temporary file beside the
 // target and renames it over the target: the target is either replaced
-// whole or left as it was, never half written.
-TextFileStatus writeTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
+// whole or left as it was, never half written. UTF-8 goes without a byte
+// order mark.
+TextFileStatus writeTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                             TextEncoding encoding = TextEncoding::CodePage932);
 
 }  // namespace vudeve

@@ -108,6 +108,7 @@ void START_Click(Game& g) {
   if (g.Menus->isChecked(MenuItem::KEIKA)) g.Timer1->setEnabled(true);
   g.GameMode = ModeHuman;
   if (g.Turn == NoSide || g.MoveCount == 0) {
+    g.GameStartTime = g.Time->now();
     g.ManSide = SenteSide;
     g.ComSide = GoteSide;
     g.Turn = SenteSide;
@@ -132,6 +133,7 @@ void SENTE_Click(Game& g) {
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   g.Timer1->setEnabled(true);
   if (g.Turn == NoSide || g.MoveCount == 0) {
+    g.GameStartTime = g.Time->now();
     g.ManSide = SenteSide;
     g.ComSide = GoteSide;
     g.Turn = g.ManSide;
@@ -161,6 +163,7 @@ void GOTE_Click(Game& g) {
   g.RecordMode = FalseValue;
   cutRecordAtShownPosition(g);
   if (g.Turn == NoSide || g.MoveCount == 0) {
+    g.GameStartTime = g.Time->now();
     g.ManSide = GoteSide;
     g.ComSide = SenteSide;
     g.Turn = SenteSide;

@@ -126,9 +126,11 @@ class RecordPanelTest : public QObject {
     QFile record(here.filePath(QStringLiteral("sub/kept.棋譜")));
     QVERIFY(record.open(QIODevice::WriteOnly));
     record.close();
-    QFile other(here.filePath(QStringLiteral("sub/notes.txt")));
-    QVERIFY(other.open(QIODevice::WriteOnly));
-    other.close();
+    for (const char* name : {"sub/notes.txt", "sub/game.kif", "sub/game.kifu"}) {
+      QFile other(here.filePath(QString::fromUtf8(name)));
+      QVERIFY(other.open(QIODevice::WriteOnly));
+      other.close();
+    }
 
     auto* files = h.window().findChild<QListWidget*>("File1");
     auto* folders = h.window().findChild<QListWidget*>("Dir1");
@@ -147,7 +149,8 @@ class RecordPanelTest : public QObject {
     QVERIFY(itemTexts(files).isEmpty());
     QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, subAt);
     QCOMPARE(QString::fromStdString(panel.fileListPath()), here.filePath(QStringLiteral("sub")));
-    QCOMPARE(itemTexts(files), QStringList{QStringLiteral("kept.棋譜")});
+    // Record files of both kinds, nothing else.
+    QCOMPARE(itemTexts(files), (QStringList{QStringLiteral("game.kif"), QStringLiteral("game.kifu"), QStringLiteral("kept.棋譜")}));
     QCOMPARE(folders->item(0)->text(), QStringLiteral(".."));
     folders->setCurrentRow(0);
     QTest::keyClick(folders, Qt::Key_Return);

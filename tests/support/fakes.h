@@ -112,13 +112,16 @@ class ScriptedMessages final : public MessageBoxes {
   }
 };
 
-// Time of day set by the test; every pause moves both clocks on by `step`.
+// Time of day and date set by the test; every pause moves both clocks on
+// by `step`.
 class ManualClock final : public Clock {
  public:
   double timeOfDay = 0;
   double monotonic = 0;
   double step = 0.01;
+  CalendarTime calendar{2024, 5, 1, 10, 0, 0};
   double secondsSinceMidnight() override { return timeOfDay; }
+  CalendarTime now() override { return calendar; }
   double monotonicSeconds() override { return monotonic; }
   void pause() override {
     monotonic += step;

@@ -1,0 +1,37 @@
+// Reading a KIF record: the headers, the start position (平手, a named
+// handicap or a board diagram) and the moves of the main line, each checked
+// against the movement and promotion rules of its piece. The variant's
+// compulsory capture is not asked for: the files come from standard shogi.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "record/kif_write.h"
+
+namespace vudeve {
+
+struct KifRecord {
+  KifHeader header;  // the result is not read: winner stays 0
+  int firstMover = kif::Bottom;
+  // Entry k is the position after k moves, the clocks those of the file.
+  std::vector<RecordEntry> entries;
+};
+
+struct KifError {
+  std::size_t line = 0;  // from 1
+  std::string reason;
+};
+
+// Reads decoded lines up to the first 変化, an end of the game (投了, 中断,
+// 詰み, まで…) or the end of the file. Comments (*), bookmarks (&) and
+// headers it does not use are passed over. Returns the first line that
+// cannot be read or holds a move impossible in the position reached.
+std::optional<KifError> readKif(const std::vector<std::string>& lines, KifRecord& record);
+
+// A game of more moves than this is no game; the file is refused.
+inline constexpr std::size_t LargestKifMoves = 100000;
+
+}  // namespace vudeve

@@ -1,0 +1,42 @@
+// A game record written as KIF, the text record of the shogi world: the
+// headers, the start position (平手, a named handicap or a board diagram),
+// one line per move with its time, and the result.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "record/kif_notation.h"
+#include "record/record_line.h"
+
+namespace vudeve {
+
+struct KifHeader {
+  CalendarTime start;  // 開始日時, left out when not known
+  std::string title;   // 棋戦, left out when empty
+  // The players by where they sit in the record: bottom (MAN) and top (COM).
+  std::string bottomName, topName;
+  // kif::Bottom or kif::Top when that player won by taking the king or by
+  // mate; 0 otherwise.
+  int winner = 0;
+};
+
+// The player who made the first move of the entries, kif::Bottom or
+// kif::Top; 0 when entries 0 and 1 are not one move apart.
+int firstMover(const std::vector<RecordEntry>& entries);
+
+// The position turned round by half a turn with the colours exchanged, and
+// the hands and the clocks exchanged with them.
+RecordEntry turnedRound(const RecordEntry& entry);
+
+// Whether the file turns the game round: it began from the even position
+// and the top player moved first, so 先手 is to stand at the bottom.
+bool kifTurnsRound(const std::vector<RecordEntry>& entries);
+
+// The KIF lines (without line ends) of a record whose entry k is the
+// position after k moves. False, with the reason in `error`, when two
+// entries are not one move of the side to move apart.
+bool formatKif(const std::vector<RecordEntry>& entries, const KifHeader& header, std::vector<std::string>& lines,
+               std::string& error);
+
+}  // namespace vudeve
