@@ -88,6 +88,7 @@ MainWindow::MainWindow() : messages_(this) {
   canvas_->setFocusPolicy(Qt::StrongFocus);
   canvas_->setFocus();
   buildMenus();
+  menuBar()->installEventFilter(this);
   for (const CheckItem& check : CheckItems) menu_.bind(check.item, action(QString::fromLatin1(check.name)));
 }
 
@@ -217,6 +218,20 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     onKeyPress(code);
   else
     QMainWindow::keyPressEvent(event);
+}
+
+// Closing a menu with Escape hands the keyboard to the menu bar, to walk
+// the menus with the arrow keys. The bar would eat the next Escape, and keep
+// every later one when no widget had the focus before the menu opened (as
+// without a window manager). Escape is the game's key: it reaches the
+// window's handler whatever the bar is doing.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menuBar() && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    keyPressEvent(static_cast<QKeyEvent*>(event));
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
