@@ -2,9 +2,6 @@
 // the screen's available area with every control of the panel whole, and
 // closing it gives the window back its former geometry. CTest runs this on
 // the offscreen platform's 800 x 600 screen and again on a 1024 x 600 one.
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -29,12 +26,6 @@ class PanelOnScreenTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    harness_ = std::make_unique<WindowHarness>();
-    QVERIFY(harness_->start());
-  }
-  void cleanup() { harness_.reset(); }
-
   void panelStaysOnTheScreen_data() {
     QTest::addColumn<Shape>("shape");
     QTest::newRow("as started") << Shape::AsStarted;
@@ -44,7 +35,8 @@ class PanelOnScreenTest : public QObject {
   }
   void panelStaysOnTheScreen() {
     QFETCH(Shape, shape);
-    WindowHarness& h = *harness_;
+    WindowHarness h;
+    QVERIFY(h.start());
     auto& window = h.window();
     const QRect available = window.screen()->availableGeometry();
     const QSize frame = window.frameGeometry().size() - window.geometry().size();
@@ -92,9 +84,6 @@ class PanelOnScreenTest : public QObject {
     QCOMPARE(window.frameGeometry(), before);
     QCOMPARE(window.canvas().width(), canvasBefore);
   }
-
- private:
-  std::unique_ptr<WindowHarness> harness_;
 };
 
 QTEST_MAIN(PanelOnScreenTest)
