@@ -8,7 +8,6 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_af
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := record_file settings position_text
-PREFIX ?= /usr/local
 
 .PHONY: all deps build run install test test-fast fuzz monkey clean
 
@@ -27,6 +26,7 @@ run: build
 
 # The game, its sound library, pictures, sounds, desktop entry and icon
 # under PREFIX (README.md, "Installing").
+PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 

@@ -1,8 +1,6 @@
 // Playing against the computer by clicking the real window: the board and
 // the messages after each move, the start as 後手, the guard that keeps a
 // second press out of a running handler, and the ways to quit.
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QWindow>
 
@@ -197,9 +195,7 @@ class PlayTest : public QObject {
     if (altInstead) {
       QTest::keyClick(window, Qt::Key_Alt);
     } else {
-      QMenuBar* bar = h.window().menuBar();
-      auto* menu = h.window().findChild<QMenu*>("STOP");
-      QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+      QMenu* menu = h.clickTitle("STOP");
       QTRY_VERIFY(menu->isVisible());
       QTest::keyClick(window, Qt::Key_Escape);
       QTRY_VERIFY(!menu->isVisible());
