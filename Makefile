@@ -9,7 +9,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_af
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := record_file settings position_text usi kif
 
-.PHONY: all deps build run test test-fast fuzz monkey clean
+.PHONY: all deps build run install test test-fast fuzz monkey clean
 
 all: build
 
@@ -23,6 +23,12 @@ build: deps
 # The game keeps vudeve.ini in the folder it is started from: here.
 run: build
 	./$(BUILD_DIR)/bin/vudeve
+
+# The game, its sound library, pictures, sounds, desktop entry and icon
+# under PREFIX (README.md, "Installing").
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # Every test, then the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -21,6 +22,7 @@ constexpr double MasterScale = 3 / Canvas::TwipsPerPixel;
 constexpr double TwipsPerPoint = 20;
 // Images are given 96 dpi so that point sizes map to pixels predictably.
 constexpr int DotsPerMeter96 = 3780;
+constexpr QRectF WholeCanvas(0, 0, Canvas::WidthTwips, Canvas::HeightTwips);
 
 constexpr const char* WindowFontFamily = "ＭＳ Ｐ明朝";
 // Debian's Mincho faces stand in for the window font where it is missing;
@@ -55,6 +57,12 @@ QColor qbColor(int index) {
 int Canvas::Target::px(double twipX) const { return static_cast<int>(std::lround(offset.x() + twipX * scale)); }
 int Canvas::Target::py(double twipY) const { return static_cast<int>(std::lround(offset.y() + twipY * scale)); }
 
+// Corners are rounded to whole pixels, so neighbouring rectangles meet
+// without seams.
+QRect Canvas::Target::pixels(const QRectF& twips) const {
+  return QRect(QPoint(px(twips.left()), py(twips.top())), QPoint(px(twips.right()) - 1, py(twips.bottom()) - 1));
+}
+
 Canvas::Canvas(QWidget* parent) : QWidget(parent), background_(qbColor(BackColorIndex)) {
   substituteWindowFont();
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -80,15 +88,16 @@ void Canvas::drawOnBoth(Draw draw) {
 }
 
 void Canvas::drawPicture(int pictureCode, double twipX, double twipY) {
-  const QSizeF size = Pictures::naturalTwips(pictureCode);
+  const QRectF twips(QPointF(twipX, twipY), Pictures::naturalTwips(pictureCode));
   drawOnBoth([&](QPainter& painter, const Target& t) {
-    // Corners are rounded to whole pixels, so neighbouring tiles meet
-    // without seams.
-    const QRect rect(QPoint(t.px(twipX), t.py(twipY)),
-                     QPoint(t.px(twipX + size.width()) - 1, t.py(twipY + size.height()) - 1));
+    const QRect rect = t.pixels(twips);
     const QImage& picture = pictures_.scaled(pictureCode, rect.size());
     if (!picture.isNull()) painter.drawImage(rect.topLeft(), picture);
   });
+  if (pictureCode >= MidoriCode && pictureCode <= RengaCode && marginPicture_ != pictureCode) {
+    marginPicture_ = pictureCode;
+    paintMargins();
+  }
 }
 
 void Canvas::drawBox(int color, double x1, double y1, double x2, double y2) {
@@ -140,6 +149,7 @@ void Canvas::setBackColor(int color) {
   background_ = qbColor(color);
   master_.image.fill(background_);
   shown_.image = QImage();
+  marginPicture_.reset();
   update();
 }
 
@@ -157,10 +167,35 @@ void Canvas::fitShownImage() {
   shown_.image = blankImage(pixels, background_);
   pictures_.dropScaled();
 
-  const QRect area(QPoint(shown_.px(0), shown_.py(0)), QPoint(shown_.px(WidthTwips) - 1, shown_.py(HeightTwips) - 1));
+  const QRect area = shown_.pixels(WholeCanvas);
   if (area.isEmpty()) return;
+  {
+    QPainter painter(&shown_.image);
+    painter.drawImage(area.topLeft(), master_.image.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  }
+  paintMargins();
+}
+
+// Where the widget's shape differs from the canvas's, the strips beside the
+// canvas carry on the game's tiling of the background: the same picture on
+// the same grid of cells.
+void Canvas::paintMargins() {
+  if (!marginPicture_ || shown_.image.isNull()) return;
+  const QRegion margins = QRegion(shown_.image.rect()).subtracted(shown_.pixels(WholeCanvas));
+  if (margins.isEmpty()) return;
+  const QRectF widget(-shown_.offset / shown_.scale, QSizeF(shown_.image.size()) / shown_.scale);
+  const auto column = [](double twipX) { return static_cast<int>(std::floor((twipX - BoardLeft) / CellWidth)); };
+  const auto row = [](double twipY) { return static_cast<int>(std::floor((twipY - BoardTop) / CellHeight)); };
   QPainter painter(&shown_.image);
-  painter.drawImage(area.topLeft(), master_.image.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  painter.setClipRegion(margins);
+  for (int x = column(widget.left()); x <= column(widget.right()); ++x)
+    for (int y = row(widget.top()); y <= row(widget.bottom()); ++y) {
+      const QRect rect = shown_.pixels(QRectF(BoardLeft + x * CellWidth, BoardTop + y * CellHeight, CellWidth, CellHeight));
+      if (!margins.intersects(rect)) continue;
+      const QImage& picture = pictures_.scaled(*marginPicture_, rect.size());
+      if (!picture.isNull()) painter.drawImage(rect.topLeft(), picture);
+    }
+  update();
 }
 
 void Canvas::paintEvent(QPaintEvent*) {

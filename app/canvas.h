@@ -7,7 +7,8 @@
 // the image shown, at the widget's device pixels. Drawing straight at device
 // pixels keeps the board crisp at any size and on HiDPI screens; after a
 // resize the shown image is rebuilt from the master until the game draws
-// over it again.
+// over it again. Where the widget's shape differs from the canvas's, the
+// margins beside it carry on the tiling of the background picture.
 #pragma once
 
 #include <QColor>
@@ -16,6 +17,7 @@
 #include <QPointF>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/pictures.h"
@@ -72,17 +74,21 @@ class Canvas final : public QWidget, public Surface {
     QPointF offset;    // pixel position of twip (0, 0)
     int px(double twipX) const;
     int py(double twipY) const;
+    QRect pixels(const QRectF& twips) const;
   };
 
   template <class Draw>
   void drawOnBoth(Draw draw);
   void fitShownImage();
+  void paintMargins();
   QFont fontFor(const Target& target) const;
 
   Target master_;
   Target shown_;
   Pictures pictures_;
   QColor background_;
+  // The background picture the game tiled last; the margins continue it.
+  std::optional<int> marginPicture_;
   int foreColor_ = 0;
   double fontPoints_ = 9;
   bool fontBold_ = false;

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -87,6 +89,7 @@ MainWindow::MainWindow() : messages_(this) {
   canvas_->setFocusPolicy(Qt::StrongFocus);
   canvas_->setFocus();
   buildMenus();
+  menuBar()->installEventFilter(this);
   for (const CheckItem& check : CheckItems) menu_.bind(check.item, action(QString::fromLatin1(check.name)));
 }
 
@@ -162,9 +165,8 @@ void MainWindow::applyPlacement() {
   // The outer size includes the frame, which is known once the window is
   // shown; the panel, while shown, widens the window.
   const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-  const int extra = panel_->isHidden() ? 0 : QtRecordPanel::PanelWidth;
   move(placement_.topLeft());
-  resize(placement_.size() - frame + QSize(extra, 0));
+  resize(placement_.size() - frame + QSize(panelGrowth_, 0));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -173,10 +175,38 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::panelShown(bool shown) {
-  if (!shown) canvas_->setFocus();
-  if (isMaximized() || isFullScreen()) return;
-  const int change = shown ? QtRecordPanel::PanelWidth : -QtRecordPanel::PanelWidth;
-  resize(width() + change, height());
+  if (shown) {
+    makeRoomForPanel();
+    return;
+  }
+  giveBackPanelRoom();
+  canvas_->setFocus();
+}
+
+// The window widens by the panel as far as its screen has room, moving left
+// first when its right edge is in the way; where there is no room (or the
+// window fills the screen) the canvas gives up the width and scales down.
+void MainWindow::makeRoomForPanel() {
+  if (isMaximized() || isFullScreen() || screen() == nullptr) return;
+  const QRect available = screen()->availableGeometry();
+  const QRect outer = frameGeometry();
+  panelGrowth_ = std::clamp(available.width() - outer.width(), 0, QtRecordPanel::PanelWidth);
+  // Left only as far as the right edge needs, never past the screen's left edge.
+  const int overhang = outer.right() + panelGrowth_ - available.right();
+  panelShift_ = std::clamp(overhang, 0, std::max(0, outer.left() - available.left()));
+  move(pos() - QPoint(panelShift_, 0));
+  resize(this->width() + panelGrowth_, height());
+}
+
+// Gives back exactly what the panel took, keeping any size the person gave
+// the window meanwhile; a maximised window has nothing to give back.
+void MainWindow::giveBackPanelRoom() {
+  if (!isMaximized() && !isFullScreen()) {
+    resize(width() - panelGrowth_, height());
+    move(pos() + QPoint(panelShift_, 0));
+  }
+  panelGrowth_ = 0;
+  panelShift_ = 0;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -189,6 +219,20 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     onKeyPress(code);
   else
     QMainWindow::keyPressEvent(event);
+}
+
+// Closing a menu with Escape hands the keyboard to the menu bar, to walk
+// the menus with the arrow keys. The bar would eat the next Escape, and keep
+// every later one when no widget had the focus before the menu opened (as
+// without a window manager). Escape is the game's key: it reaches the
+// window's handler whatever the bar is doing.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menuBar() && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    keyPressEvent(static_cast<QKeyEvent*>(event));
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -55,6 +55,7 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -62,8 +63,10 @@ class MainWindow final : public QMainWindow {
   void buildMenus();
   QAction* addCommand(QWidget* owner, const char* name, const char* caption, bool checkable);
   void applyPlacement();
-  // The window widens by the panel while the panel is shown.
+  // The window makes room for the record panel while the panel is shown.
   void panelShown(bool shown);
+  void makeRoomForPanel();
+  void giveBackPanelRoom();
 
   Canvas* canvas_;
   QtMessageBoxes messages_;
@@ -72,6 +75,8 @@ class MainWindow final : public QMainWindow {
   QtMenu menu_;
   QtRecordPanel* panel_;
   QRect placement_;  // outer geometry in pixels; empty until placed
+  int panelGrowth_ = 0;  // how much wider the window became for the panel
+  int panelShift_ = 0;   // how far it moved left to keep the panel on screen
   std::map<QString, std::function<void()>> commands_;
   std::map<QString, QAction*> actions_;
 };

@@ -1,8 +1,8 @@
-// Writes the game's pictures and sounds:
+// Writes the game's pictures, icons and sounds:
 //   vudeve-assets <assets folder>
-// The pictures go to <folder>/pictures, the waves to <folder>/sounds. The
-// output depends only on this program and the fonts it loads, never on the
-// time or a random source.
+// The pictures go to <folder>/pictures, the icons to <folder>/icons, the
+// waves to <folder>/sounds. The output depends only on this program and the
+// fonts it loads, never on the time or a random source.
 #include "generator.h"
 
 #include <QDir>
@@ -85,11 +85,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    if (!root.mkpath("pictures") || !root.mkpath("sounds")) {
+    if (!root.mkpath("pictures") || !root.mkpath("icons") || !root.mkpath("sounds")) {
         std::fprintf(stderr, "vudeve-assets: cannot create folders in %s\n", argv[1]);
         return 1;
     }
-    const QDir pictures(root.filePath("pictures")), sounds(root.filePath("sounds"));
+    const QDir pictures(root.filePath("pictures")), icons(root.filePath("icons")), sounds(root.filePath("sounds"));
 
     const QString kanji = loadFont("/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf", QStringLiteral("serif"));
     const QString latin = loadFont("/usr/share/fonts/opentype/urw-base35/P052-BoldItalic.otf", kanji);
@@ -98,6 +98,7 @@ int main(int argc, char** argv) {
     for (const gen::NamedImage& piece : gen::pieceImages(kanji)) ok &= savePicture(pictures, piece.name, piece.image);
     for (const gen::NamedImage& tile : gen::backgroundImages()) ok &= savePicture(pictures, tile.name, tile.image);
     ok &= savePicture(pictures, QStringLiteral("RADEZURU"), gen::titleImage(kanji, latin));
+    for (const gen::NamedImage& icon : gen::iconImages(kanji)) ok &= savePicture(icons, icon.name, icon.image);
     for (const gen::NamedWave& wave : gen::soundWaves()) ok &= saveWave(sounds, wave);
     return ok ? 0 : 1;
 }

@@ -19,6 +19,10 @@ constexpr int CellW = 33 * Scale;
 constexpr int CellH = 41 * Scale;
 constexpr int TitleW = 186 * Scale;
 constexpr int TitleH = 39 * Scale;
+// The icon, a single piece on a clear ground: drawn large, written at the
+// sizes the desktop's icon theme asks for.
+constexpr int IconDrawSize = 512;
+constexpr int IconSizes[] = {48, 256};
 
 // --- Deterministic noise -------------------------------------------------
 // Fixed seeds and an integer hash: running the generator twice gives the
@@ -142,6 +146,8 @@ struct NamedImage {
 std::vector<NamedImage> pieceImages(const QString& kanjiFontFamily);
 std::vector<NamedImage> backgroundImages();
 QImage titleImage(const QString& kanjiFontFamily, const QString& latinFontFamily);
+// "vudeve-48", "vudeve-256", ...
+std::vector<NamedImage> iconImages(const QString& kanjiFontFamily);
 
 struct NamedWave {
     QString name;

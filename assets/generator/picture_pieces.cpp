@@ -1,4 +1,4 @@
-// The board square and the 28 wooden pieces.
+// The board square, the 28 wooden pieces and the program's icon.
 #include "generator.h"
 
 #include <QFont>
@@ -145,10 +145,14 @@ struct PieceLook {
     std::uint32_t seed;
 };
 
-QImage drawPiece(const QImage& square, const PieceLook& look, const QString& family) {
-    QImage img = square.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const double w = 0.80 * CellW * look.size, h = 0.885 * CellH * look.size;
-    const QPointF centre(CellW / 2.0, CellH / 2.0 - 1.5);
+// The piece on the given ground, which may be transparent. Strokes, shadow
+// and bevel are tuned for a cell and grow with the ground's height.
+QImage drawPiece(const QImage& ground, const PieceLook& look, const QString& family) {
+    QImage img = ground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int width = img.width(), height = img.height();
+    const double k = double(height) / CellH;
+    const double w = 0.80 * width * look.size, h = 0.885 * height * look.size;
+    const QPointF centre(width / 2.0, height / 2.0 - 1.5 * k);
 
     QTransform place;
     place.translate(centre.x(), centre.y());
@@ -165,23 +169,23 @@ QImage drawPiece(const QImage& square, const PieceLook& look, const QString& fam
     {
         QPainter sp(&shadow);
         sp.setRenderHint(QPainter::Antialiasing);
-        sp.fillPath(outline.translated(2.5, 4.0), QColor(40, 20, 0, 150));
+        sp.fillPath(outline.translated(2.5 * k, 4.0 * k), QColor(40, 20, 0, 150));
     }
-    boxBlur(shadow, 3, 2);
+    boxBlur(shadow, static_cast<int>(std::lround(3 * k)), 2);
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.drawImage(0, 0, shadow);
 
     // The near side of the piece, seen a little from the front.
-    p.fillPath(outline.translated(0, 3.0), QColor(150, 100, 45));
-    p.fillPath(outline.translated(0, 1.5), QColor(185, 135, 70));
+    p.fillPath(outline.translated(0, 3.0 * k), QColor(150, 100, 45));
+    p.fillPath(outline.translated(0, 1.5 * k), QColor(185, 135, 70));
 
     // The face: pale boxwood with its own grain.
     const WoodStyle tsuge{QColor(250, 226, 168), QColor(222, 178, 108), 1.7, 0.3, 0.35, look.seed};
     p.save();
     p.setClipPath(outline);
-    p.drawImage(0, 0, woodTexture(CellW, CellH, tsuge));
+    p.drawImage(0, 0, woodTexture(width, height, tsuge));
     // Gentle doming: lighter in the middle, darker at the rim.
     QRadialGradient dome(centre + QPointF(-0.1 * w, -0.05 * h), 0.75 * h);
     dome.setColorAt(0.0, QColor(255, 250, 230, 60));
@@ -193,22 +197,27 @@ QImage drawPiece(const QImage& square, const PieceLook& look, const QString& fam
     rim.setColorAt(0.0, QColor(255, 248, 225, 190));
     rim.setColorAt(0.5, QColor(255, 240, 200, 40));
     rim.setColorAt(1.0, QColor(110, 65, 20, 160));
-    p.strokePath(outline, QPen(QBrush(rim), 5.0));
+    p.strokePath(outline, QPen(QBrush(rim), 5.0 * k));
     p.restore();
-    p.strokePath(outline, QPen(QColor(95, 58, 20, 200), 1.3));
+    p.strokePath(outline, QPen(QColor(95, 58, 20, 200), 1.3 * k));
 
     // Lacquered ink: a faint light edge below the stroke makes the character
     // look carved in, then the ink itself, thickened for small sizes.
     const QColor ink = look.promoted ? QColor(196, 24, 18) : QColor(22, 14, 8);
     p.save();
     p.setClipPath(outline);
-    p.strokePath(glyph.translated(0.9, 1.1), QPen(QColor(255, 245, 215, 110), 3.2, Qt::SolidLine, Qt::RoundCap,
-                                                  Qt::RoundJoin));
+    p.strokePath(glyph.translated(0.9 * k, 1.1 * k), QPen(QColor(255, 245, 215, 110), 3.2 * k, Qt::SolidLine,
+                                                          Qt::RoundCap, Qt::RoundJoin));
     p.restore();
     p.fillPath(glyph, ink);
-    p.strokePath(glyph, QPen(ink, 2.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.strokePath(glyph, QPen(ink, 2.9 * k, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.end();
-    return img.convertToFormat(QImage::Format_RGB32);
+    return img;
+}
+
+// A piece standing on a board square: opaque, like the square.
+QImage squarePiece(const QImage& square, const PieceLook& look, const QString& family) {
+    return drawPiece(square, look, family).convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -224,14 +233,25 @@ std::vector<NamedImage> pieceImages(const QString& family) {
             // Tradition: the senior player's king reads 王, the other 玉.
             const QString plain = (top && QString(k.name) == QStringLiteral("OU")) ? QStringLiteral("玉") : k.plain;
             if (k.promoted.isEmpty()) {
-                out.push_back({prefix + k.name, drawPiece(square, {plain, false, top, k.size, seed++}, family)});
+                out.push_back({prefix + k.name, squarePiece(square, {plain, false, top, k.size, seed++}, family)});
                 continue;
             }
-            out.push_back({prefix + k.name + "_0", drawPiece(square, {plain, false, top, k.size, seed++}, family)});
+            out.push_back({prefix + k.name + "_0", squarePiece(square, {plain, false, top, k.size, seed++}, family)});
             out.push_back(
-                {prefix + k.name + "_1", drawPiece(square, {k.promoted, true, top, k.size, seed++}, family)});
+                {prefix + k.name + "_1", squarePiece(square, {k.promoted, true, top, k.size, seed++}, family)});
         }
     }
+    return out;
+}
+
+std::vector<NamedImage> iconImages(const QString& family) {
+    QImage ground(IconDrawSize, IconDrawSize, QImage::Format_ARGB32_Premultiplied);
+    ground.fill(Qt::transparent);
+    const QImage large = drawPiece(ground, {QStringLiteral("将"), false, false, 1.0, 700u}, family);
+    std::vector<NamedImage> out;
+    for (int size : IconSizes)
+        out.push_back({QStringLiteral("vudeve-%1").arg(size),
+                       large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
     return out;
 }
 

@@ -3,16 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "sound/binding/program_folders.h"
 #include "sound/binding/sound_module.h"
 
 namespace vudeve {
 namespace {
-
-std::filesystem::path executableFolder() {
-  std::error_code error;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path() : exe.parent_path();
-}
 
 template <typename Function>
 bool lookUp(void* library, const char* name, Function& function) {
@@ -23,7 +18,7 @@ bool lookUp(void* library, const char* name, Function& function) {
 }  // namespace
 
 LoadedSoundLibrary::LoadedSoundLibrary() {
-  const std::filesystem::path folder = executableFolder();
+  const std::filesystem::path folder = libraryFolder();
   std::error_code error;
   if (!folder.empty() && std::filesystem::exists(folder / SoundLibraryFileName, error) &&
       bind((folder / SoundLibraryFileName).string()))
@@ -40,8 +35,10 @@ bool LoadedSoundLibrary::bind(const std::string& path) {
   if (lookUp(library, "dsInitialize", initialize_) && lookUp(library, "dsCreateDSB", create_) &&
       lookUp(library, "dsPlay", play_) && lookUp(library, "dsPlayLooping", playLooping_) &&
       lookUp(library, "dsStop", stop_) && lookUp(library, "dsFree", free_) &&
-      lookUp(library, "dsTerminate", terminate_))
+      lookUp(library, "dsTerminate", terminate_)) {
+    path_ = path;
     return true;
+  }
   initialize_ = nullptr;
   create_ = nullptr;
   play_ = nullptr;

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "sound/binding/program_folders.h"
 #include "sound/binding/sound_module.h"
 
 namespace vudeve {
@@ -12,17 +13,6 @@ namespace {
 
 constexpr int EffectFlags = 3;
 constexpr int TuneFlags = 1;
-
-// The current folder first, so a player can put his own sounds beside the
-// game; then the sounds that come with it.
-std::filesystem::path findWave(const std::string& name) {
-  std::error_code error;
-  const std::filesystem::path here = std::filesystem::path(name);
-  if (std::filesystem::exists(here, error)) return here;
-  const std::filesystem::path installed = std::filesystem::path(VUDEVE_ASSETS_DIR "/sounds") / here;
-  if (std::filesystem::exists(installed, error)) return installed;
-  return {};
-}
 
 // The whole file, or the text of the error that stopped the reading.
 bool readWhole(const std::filesystem::path& path, std::vector<unsigned char>& image, std::string& errorText) {
@@ -41,6 +31,19 @@ bool readWhole(const std::filesystem::path& path, std::vector<unsigned char>& im
 }
 
 }  // namespace
+
+// The current folder first, so a player can put his own sounds beside the
+// game; then the sounds that come with it.
+std::filesystem::path findWave(const std::string& name) {
+  std::error_code error;
+  const std::filesystem::path here = std::filesystem::path(name);
+  if (std::filesystem::exists(here, error)) return here;
+  const std::filesystem::path data = dataFolder();
+  if (data.empty()) return {};
+  const std::filesystem::path comesWithGame = data / "sounds" / here;
+  if (std::filesystem::exists(comesWithGame, error)) return comesWithGame;
+  return {};
+}
 
 void soundWarning(Game& g, const std::string& text) {
   g.Messages->show(text, "vudeve.dll", MessageButtons::Ok, MessageIcon::Exclamation);
@@ -71,10 +74,10 @@ void stopSoundLibrary(Game& g) {
 
 void loadSounds(Game& g) {
   startSoundLibrary(g);
-  g.OtherSound = loadWave(g, "その他.wav", EffectFlags);
-  g.ForbiddenSound = loadWave(g, "禁止.wav", EffectFlags);
-  g.PieceSound = loadWave(g, "駒打音.wav", EffectFlags);
-  g.BgmSound = loadWave(g, "BGM.wav", TuneFlags);
+  g.OtherSound = loadWave(g, WaveFileNames[0], EffectFlags);
+  g.ForbiddenSound = loadWave(g, WaveFileNames[1], EffectFlags);
+  g.PieceSound = loadWave(g, WaveFileNames[2], EffectFlags);
+  g.BgmSound = loadWave(g, WaveFileNames[3], TuneFlags);
 }
 
 void releaseSounds(Game& g) {

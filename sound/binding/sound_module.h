@@ -3,7 +3,9 @@
 // game: without the library, a device or a wave file the game is silent.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "rules/game.h"
@@ -17,7 +19,7 @@ inline constexpr const char* SoundLibraryFileName = "libvudeve.so";
 // every operation does nothing and dsInitialize answers 0.
 class LoadedSoundLibrary final : public SoundLibrary {
  public:
-  // Looks next to the running executable first, then on the default path.
+  // Looks in the game's library folder first, then on the default path.
   LoadedSoundLibrary();
   // Loads exactly this file.
   explicit LoadedSoundLibrary(const std::string& path);
@@ -28,6 +30,8 @@ class LoadedSoundLibrary final : public SoundLibrary {
   LoadedSoundLibrary& operator=(const LoadedSoundLibrary&) = delete;
 
   bool loaded() const { return terminate_ != nullptr; }
+  // The file loaded, as it was asked for; empty when none.
+  const std::string& path() const { return path_; }
 
   SoundHandle dsInitialize(std::uintptr_t windowHandle) override;
   SoundHandle dsCreateDSB(SoundHandle library, const unsigned char* image, std::size_t length, int flags) override;
@@ -47,13 +51,19 @@ class LoadedSoundLibrary final : public SoundLibrary {
   decltype(&::dsStop) stop_ = nullptr;
   decltype(&::dsFree) free_ = nullptr;
   decltype(&::dsTerminate) terminate_ = nullptr;
+  std::string path_;
 };
 
 // Module operations over g.Sound and g.SoundLibraryHandle.
 // Opens the library for the main window; warns when it gives no handle.
 void startSoundLibrary(Game& g);
-// Buffer of a wave file found by bare name in the current folder, else in
-// the installed sounds folder; 0 without a library or a file.
+// The four wave files, in the order they are loaded.
+inline constexpr std::array<const char*, 4> WaveFileNames = {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"};
+
+// Where a wave file is found by bare name: in the current folder, else among
+// the sounds that come with the game; empty when in neither.
+std::filesystem::path findWave(const std::string& name);
+// Buffer of the wave file findWave finds; 0 without a library or a file.
 SoundHandle loadWave(Game& g, const std::string& name, int flags);
 void stopSoundLibrary(Game& g);
 void soundWarning(Game& g, const std::string& text);

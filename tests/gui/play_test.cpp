@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <QWindow>
 
 #include "support/window_harness.h"
 
@@ -176,6 +177,39 @@ class PlayTest : public QObject {
     QVERIFY(h.shown.empty());
     QVERIFY(h.window().close());
     QCOMPARE(h.sound().log.size(), logged);
+    QCOMPARE(h.programEnds, 1);
+  }
+
+  // Closing a menu with Escape hands the keyboard to the menu bar; the next
+  // Escape still reaches the quit handler, whoever had the focus before.
+  void escapeQuitsAfterAMenu_data() {
+    QTest::addColumn<bool>("focusedBefore");
+    QTest::addColumn<bool>("altInstead");
+    QTest::addColumn<bool>("boardClicked");
+    QTest::newRow("menu closed with Escape") << true << false << false;
+    QTest::newRow("nothing focused before, as without a window manager") << false << false << false;
+    QTest::newRow("then a click on the board") << true << false << true;
+    QTest::newRow("menu bar entered with Alt") << true << true << false;
+  }
+  void escapeQuitsAfterAMenu() {
+    QFETCH(bool, focusedBefore);
+    QFETCH(bool, altInstead);
+    QFETCH(bool, boardClicked);
+    WindowHarness& h = *harness_;
+    // Keys go where the platform sends them: the open menu, else the focus.
+    QWindow* window = h.window().windowHandle();
+    if (!focusedBefore) h.window().canvas().clearFocus();
+    if (altInstead) {
+      QTest::keyClick(window, Qt::Key_Alt);
+    } else {
+      QMenu* menu = h.clickTitle("STOP");
+      QTRY_VERIFY(menu->isVisible());
+      QTest::keyClick(window, Qt::Key_Escape);
+      QTRY_VERIFY(!menu->isVisible());
+    }
+    if (boardClicked) h.press(7, 7);
+    QCOMPARE(h.programEnds, 0);
+    QTest::keyClick(window, Qt::Key_Escape);
     QCOMPARE(h.programEnds, 1);
   }
 

@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "rules/setup.h"
+#include "ui/draw.h"
 
 using vudeve::Game;
 using vudeve::window::Canvas;
@@ -109,6 +110,42 @@ class WindowTest : public QObject {
       if (!closeColors(wrongMean, expected, 16)) QVERIFY(!closeColors(seen, wrongMean, 8));
     }
     QVERIFY(!closeColors(seen, vudeve::window::qbColor(vudeve::BackColorIndex), 8));
+  }
+
+  // Where the window's shape differs from the board's, the strips beside
+  // the canvas show the chosen background, whether the window was resized
+  // before or after the game drew it.
+  void marginsShowTheBackground_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("resizedFirst");
+    QTest::addColumn<QPointF>("cell");  // a cell wholly inside a margin
+    QTest::newRow("wide, resized after drawing") << QSize(1200, 560) << false << QPointF(20, 4);
+    QTest::newRow("wide, drawn after resizing") << QSize(1200, 560) << true << QPointF(-5, 4);
+    QTest::newRow("tall") << QSize(700, 1000) << false << QPointF(4, -3);
+  }
+  void marginsShowTheBackground() {
+    QFETCH(QSize, size);
+    QFETCH(bool, resizedFirst);
+    QFETCH(QPointF, cell);
+    const QImage picture(vudeve::window::Pictures::resourcePath(vudeve::RengaCode));
+    if (picture.isNull()) QSKIP("no pictures in this tree");
+    if (resizedFirst) window_->resize(size);
+    game_->BackgroundCode = vudeve::RengaCode;
+    vudeve::画面_再描画(*game_);
+    if (!resizedFirst) window_->resize(size);
+
+    Canvas& canvas = window_->canvas();
+    QTRY_COMPARE(canvas.size(), window_->centralWidget()->size());
+    const QImage shot = canvas.grab().toImage();
+    const double ratio = shot.devicePixelRatio();
+    const QRectF board(canvas.toWidget({0, 0}), canvas.toWidget({Canvas::WidthTwips, Canvas::HeightTwips}));
+    const QRectF margin(canvas.toWidget(cellCorner(cell.x(), cell.y())),
+                        canvas.toWidget(cellCorner(cell.x() + 1, cell.y() + 1)));
+    QVERIFY(QRectF(canvas.rect()).contains(margin) && !board.intersects(margin));
+    const QColor seen = meanColor(shot, QRectF(margin.topLeft() * ratio, margin.bottomRight() * ratio));
+    const QColor expected = meanColor(picture, QRectF(picture.rect()));
+    QVERIFY2(closeColors(seen, expected, 16), qPrintable(QStringLiteral("seen %1, picture %2")
+                                                            .arg(seen.name(), expected.name())));
   }
 
   void menuBarHasEveryEntryInOrder() {

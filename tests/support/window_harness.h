@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,13 @@ class WindowHarness {
   void choose(const char* entry) { window_->action(QString::fromLatin1(entry))->trigger(); }
   // Opens a menu title (its command runs when it opens).
   void open(const char* title) { emit window_->findChild<QMenu*>(QString::fromLatin1(title))->aboutToShow(); }
+  // Clicks a title of the menu bar, which pops its menu up.
+  QMenu* clickTitle(const char* title) {
+    QMenuBar* bar = window_->menuBar();
+    auto* menu = window_->findChild<QMenu*>(QString::fromLatin1(title));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    return menu;
+  }
 
   std::vector<std::string> texts() const {
     std::vector<std::string> out;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "sound/binding/program_folders.h"
 #include "sound/binding/sound_module.h"
 #include "support/fakes.h"
 
@@ -109,6 +110,18 @@ TEST(SoundModule, AMissingWaveGivesNoBufferAndNoWarning) {
   EXPECT_EQ(loadWave(g, "無い音.wav", 3), 0u);
   EXPECT_EQ(platform.sound.log, std::vector<std::string>{"init"});
   EXPECT_TRUE(platform.messages.shown.empty());
+}
+
+// A player's own wave in the current folder wins over the one that comes
+// with the game, which lies in the same place in the build tree as when
+// installed.
+TEST(SoundModule, AWaveIsLookedUpHereThenAmongTheGamesOwn) {
+  InScratchFolder folder;
+  EXPECT_EQ(findWave("BGM.wav"), dataFolder() / "sounds" / "BGM.wav");
+  EXPECT_TRUE(std::filesystem::is_regular_file(findWave("BGM.wav")));
+  folder.write("BGM.wav", makeWave(0.1));
+  EXPECT_EQ(findWave("BGM.wav"), std::filesystem::path("BGM.wav"));
+  EXPECT_TRUE(findWave("無い音.wav").empty());
 }
 
 TEST(SoundModule, AWaveThatCannotBeReadIsReportedAndGivesNoBuffer) {
