@@ -166,6 +166,8 @@ void GOTE_Click(Game& g) {
     g.Turn = SenteSide;
     com_ban(g);
   } else if (g.Turn == g.ManSide) {
+    // The person's turn starts now, not when the game was left.
+    g.TurnStartTime = g.Time->secondsSinceMidnight();
     say(g, "MANの番です", "対局");
     g.ResumePending = FalseValue;
   } else if (g.Turn == g.ComSide) {

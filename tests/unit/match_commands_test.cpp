@@ -6,11 +6,14 @@
 #include "record/replay.h"
 #include "rules/setup.h"
 #include "support/fakes.h"
+#include "support/presses.h"
+#include "ui/clocks.h"
 
 namespace vudeve {
 namespace {
 
 using testing::FakePlatform;
+using testing::pressMove;
 
 class MatchCommands : public ::testing::Test {
  protected:
@@ -95,6 +98,29 @@ TEST_F(MatchCommands, ResumingNeverStretchesTheRecordPastWhatIsStored) {
     EXPECT_EQ(lastMessage(), "できません") << "reverse " << reverse;
     EXPECT_EQ(g.Board, shown) << "reverse " << reverse;
   }
+}
+
+// 後手 on the person's turn of a paused game starts his turn clock, as 先手
+// does: the pause is nobody's time.
+TEST_F(MatchCommands, GoteResumingOnThePersonsTurnRestartsHisClock) {
+  g.Menus->setChecked(MenuItem::KEIKA, true);
+  fake.clock.timeOfDay = 1000;
+  SENTE_Click(g);
+  pressMove(g, 3, 7, 3, 6);               // and the computer answers 3四歩
+  pressMove(g, 2, 8, 8, 2, RightButton);  // the bishop must take the bishop
+  ASSERT_EQ(g.MoveNumber, 4);
+  REPLAY_Click(g);
+  REPLAY_Click(g);  // paused on the person's turn, after 3四歩
+  fake.clock.timeOfDay += 100;
+  GOTE_Click(g);
+  EXPECT_EQ(lastMessage(), "MANの番です");
+  const double before = g.ManSeconds;
+  fake.clock.timeOfDay += 5;
+  Timer1_Timer(g);
+  pressMove(g, 2, 8, 8, 2, RightButton);
+  ASSERT_EQ(g.MoveNumber, 4);
+  EXPECT_DOUBLE_EQ(g.RecordManTimeAfter[2] - g.RecordManTimeBefore[2], 5);
+  EXPECT_DOUBLE_EQ(g.ManSeconds, before + 5);
 }
 
 TEST_F(MatchCommands, HandicapUpTenTimesLeavesTheComputerKingAndPawns) {
