@@ -217,8 +217,9 @@ void play(Game& g, const ComCandidate& move) {
   g.MoveNumber += 1;
   g.Timer1->setEnabled(false);
   // Charged before the announcements: a move that takes the king ends the
-  // game there, and its time still belongs to the clock.
+  // game there, and its time still belongs to the clock and the record.
   g.ComSeconds += g.TurnSeconds;
+  storePositionAfterMove(g);
 
   勢力調査(g);
   // A taken king is announced as the win: the mate test would read the

@@ -20,19 +20,6 @@ void closePanel(Game& g) {
   描画_棋譜_IO(g, 1);
 }
 
-void findMove(const BoardMap& before, const BoardMap& after, int& x, int& y, int& piece) {
-  for (int i = 1; i <= BoardSize; ++i) {
-    for (int j = 1; j <= BoardSize; ++j) {
-      if (after[i][j] != Empty && after[i][j] != before[i][j]) {
-        x = i;
-        y = j;
-        piece = after[i][j];
-        return;
-      }
-    }
-  }
-}
-
 bool stored(const Game& g, int k) { return k >= 0 && static_cast<std::size_t>(k) < g.RecordBoard.size(); }
 
 void restoreSnapshot(Game& g, int i, double comSeconds, double manSeconds) {
@@ -56,7 +43,18 @@ void restoreSnapshot(Game& g, int i, double comSeconds, double manSeconds) {
 
 void 調査_移動結果(const Game& g, int k, int& x, int& y, int& piece) {
   if (k < 1 || !stored(g, k)) return;
-  findMove(g.RecordBoard[k - 1], g.RecordBoard[k], x, y, piece);
+  const BoardMap& before = g.RecordBoard[k - 1];
+  const BoardMap& after = g.RecordBoard[k];
+  for (int i = 1; i <= BoardSize; ++i) {
+    for (int j = 1; j <= BoardSize; ++j) {
+      if (after[i][j] != Empty && after[i][j] != before[i][j]) {
+        x = i;
+        y = j;
+        piece = after[i][j];
+        return;
+      }
+    }
+  }
 }
 
 int 調査_持駒数(const Game& g, int side) {
@@ -84,16 +82,10 @@ void REPLAY_Click(Game& g) {
   消去_思考中(g);
 
   // The move taken back leads from entry MoveNumber - 1 to the position
-  // shown. Within the record that position is entry MoveNumber; right after
-  // the last move played it is only on the board (the record never holds
-  // the position after the last move), so the board itself is compared and
-  // the text of the side that really made that move is erased.
-  int i = g.MoveNumber - 1;
+  // shown, entry MoveNumber.
+  const int i = g.MoveNumber - 1;
   int x = 0, y = 0, piece = 0;
-  if (g.MoveNumber <= g.LastMoveNumber)
-    調査_移動結果(g, g.MoveNumber, x, y, piece);
-  else
-    findMove(g.RecordBoard[i], g.Board, x, y, piece);
+  調査_移動結果(g, g.MoveNumber, x, y, piece);
 
   restoreSnapshot(g, i, g.RecordComTimeBefore[i], g.RecordManTimeBefore[i]);
   g.Sound->dsPlay(g.PieceSound);

@@ -1,9 +1,8 @@
 #include "app/handlers/match_commands.h"
 
-#include <algorithm>
-
 #include "engine/com_turn.h"
 #include "rules/handicap.h"
+#include "rules/move.h"
 #include "rules/setup.h"
 #include "ui/draw.h"
 
@@ -20,10 +19,17 @@ void eraseLevelCells(Game& g) {
   for (int x = -2; x <= 0; ++x) 描画_絵(g, g.BackgroundCode, x, 0);
 }
 
-// Play goes on from the position shown, so the record ends there. It never
-// reaches past what is stored: after 反転 the move count runs ahead of the
-// record, and 進 would otherwise show positions no game ever left.
-void cutRecordAtShownPosition(Game& g) { g.LastMoveNumber = std::min(g.MoveNumber, g.LastMoveNumber); }
+// Play goes on from the position shown, so the record ends with its entry.
+// The record index it is cut at, not the move count, which runs ahead of
+// the record after 反転.
+void cutRecordAtShownPosition(Game& g) { g.LastMoveNumber = g.MoveNumber; }
+
+// A game that has ended is not continued, a new one starts: in play, or in
+// a record read from a file and shown where a king was taken.
+bool gameOver(const Game& g) {
+  const bool kingTaken = !standsOnBoard(g, ComKing) || !standsOnBoard(g, ManKing);
+  return g.Winner != NoSide || (g.RecordMode == TrueValue && kingTaken);
+}
 
 void prepareBoardForGame(Game& g) {
   描画_棋譜パネル消去(g);
@@ -97,7 +103,7 @@ void TAIKYOKU_Click(Game& g) { 描画_棋譜パネル消去(g); }
 void MATCH_MAN_Click(Game&) {}
 
 void START_Click(Game& g) {
-  if (g.Winner != NoSide) {
+  if (gameOver(g)) {
     初期設定(g);
     g.Screen->refresh();
   }
@@ -121,7 +127,7 @@ void START_Click(Game& g) {
 }
 
 void SENTE_Click(Game& g) {
-  if (g.Winner != NoSide) 初期設定(g);
+  if (gameOver(g)) 初期設定(g);
   prepareBoardForGame(g);
   描画_レベル(g, g.Level);
   描画_将棋盤桝(g);
@@ -151,7 +157,7 @@ void SENTE_Click(Game& g) {
 }
 
 void GOTE_Click(Game& g) {
-  if (g.Winner != NoSide) 初期設定(g);
+  if (gameOver(g)) 初期設定(g);
   prepareBoardForGame(g);
   描画_レベル(g, g.Level);
   描画_将棋盤桝(g);

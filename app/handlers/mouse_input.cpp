@@ -79,9 +79,11 @@ void pickUpFromBoard(Game& g, int col, int row) {
 }
 
 // The mover's time goes to his own clock, MAN's for the bottom player and
-// COM's for the top one, as the tick shows them.
+// COM's for the top one, as the tick shows them; then the record ends with
+// the position reached.
 void finishTurn(Game& g, int captured) {
   (g.Turn == g.ComSide ? g.ComSeconds : g.ManSeconds) += g.TurnSeconds;
+  storePositionAfterMove(g);
   if (g.GameMode == ModeCom) {
     g.Timer1->setEnabled(false);
     勢力調査(g);

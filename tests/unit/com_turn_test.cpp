@@ -114,6 +114,9 @@ TEST_P(KingTaken, AnnouncesTheWinAndSkipsTheMoveTextButNotItsTime) {
   EXPECT_EQ(g.ComSeconds, 20 + turn) << "the winning move's time is the computer's";
   EXPECT_EQ(g.MoveNumber, 1);
   EXPECT_EQ(g.MoveCount, 1);
+  EXPECT_EQ(g.LastMoveNumber, 1);
+  EXPECT_EQ(g.RecordBoard[1], g.Board) << "the record ends with the king taken";
+  EXPECT_EQ(g.RecordComTimeBefore[1], 20 + turn);
   EXPECT_FALSE(printed("飛成"));
   EXPECT_FALSE(g.Timer1->enabled());
 }
@@ -205,7 +208,9 @@ TEST_F(ComTurn, PlayingADropRecordsBlinksInTheHandAndSounds) {
   com_ban(g, hooks);
   EXPECT_EQ(g.RecordBoard[0], before);
   EXPECT_EQ(g.RecordComHand[0][5], 1);
-  EXPECT_EQ(g.LastMoveNumber, 0);
+  EXPECT_EQ(g.RecordBoard[1], g.Board);
+  EXPECT_EQ(g.RecordComHand[1][5], 0);
+  EXPECT_EQ(g.LastMoveNumber, 1);
   // The gold blinks where the hand stand shows it: row 8 - hand index.
   const std::vector<int> blinked = platform.surface.picturesAt(-1, 3);
   EXPECT_NE(std::find(blinked.begin(), blinked.end(), ComGold), blinked.end());
@@ -383,6 +388,7 @@ TEST_F(ComTurn, WithoutKeikaTheClockStaysOffAndTheTurnIsStillMeasured) {
   EXPECT_DOUBLE_EQ(g.ComSeconds, 30 + searched);
   EXPECT_EQ(g.RecordComTimeBefore[0], 30);
   EXPECT_DOUBLE_EQ(g.RecordComTimeAfter[0], 30 + searched);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeBefore[1], 30 + searched);
 }
 
 TEST_F(ComTurn, WithoutAnyCandidateTheTurnPassesBackUnplayed) {

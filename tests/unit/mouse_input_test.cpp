@@ -82,8 +82,9 @@ TEST_F(MouseInput, TwoPersonMoveIsRecordedAndPassesTheTurn) {
   EXPECT_EQ(g.Turn, GoteSide);
   EXPECT_EQ(g.MoveNumber, 1);
   EXPECT_EQ(g.MoveCount, 1);
-  EXPECT_EQ(g.LastMoveNumber, 0);
+  EXPECT_EQ(g.LastMoveNumber, 1);
   EXPECT_EQ(g.RecordBoard[0][7][7], ManPawn);
+  EXPECT_EQ(g.RecordBoard[1], g.Board);
 }
 
 // After 後手 against the computer the bottom player is 後手. In the
@@ -124,17 +125,19 @@ TEST_F(MouseInput, TwoPersonGameAfterGoteChargesEachMoverAndNamesTheWinner) {
   EXPECT_DOUBLE_EQ(g.ComSeconds, 20);
 
   // MAN before and after, COM before and after, entries 1 (before the rook's
-  // check) to 3 (before the king is taken), as the file's clock columns.
-  const std::string clocks[] = {"    0   10    0    0", "   10   10    0   20", "   10   15   20   20"};
-  ASSERT_EQ(g.LastMoveNumber, 3);
+  // check) to 4 (the king taken), as the file's clock columns.
+  const std::string clocks[] = {"    0   10    0    0", "   10   10    0   20", "   10   15   20   20",
+                                "   15   15   20   20"};
+  ASSERT_EQ(g.LastMoveNumber, 4);
+  EXPECT_EQ(g.RecordBoard[4], g.Board);
   fake.panel.fileFolder = folder.path().string();
   KIFU_WRITE_Click(g);
   fake.panel.texts = {{PanelText::Text1, "gote"}};
   Command1_Click(g);
   std::vector<std::string> lines;
   ASSERT_EQ(readTextFile(folder / "gote.棋譜", lines), TextFileStatus::Ok);
-  ASSERT_EQ(lines.size(), 3u + 3u);
-  for (int k = 1; k <= 3; ++k) EXPECT_EQ(lines[2 + k].substr(338), clocks[k - 1]) << "entry " << k;
+  ASSERT_EQ(lines.size(), 3u + 4u);
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(lines[2 + k].substr(338), clocks[k - 1]) << "entry " << k;
 }
 
 // Without 経過時間 the tick never runs; each turn is still measured when it
@@ -152,6 +155,8 @@ TEST_F(MouseInput, WithoutKeikaEachMoveIsStillTimed) {
   EXPECT_DOUBLE_EQ(g.RecordManTimeAfter[0], 7);
   EXPECT_DOUBLE_EQ(g.RecordComTimeBefore[1], 0);
   EXPECT_DOUBLE_EQ(g.RecordComTimeAfter[1], 3);
+  EXPECT_DOUBLE_EQ(g.RecordManTimeBefore[2], 7);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeBefore[2], 3);
 }
 
 TEST_F(MouseInput, IllegalDestinationAndOwnPieceCancelThePickUp) {
@@ -284,6 +289,8 @@ TEST_F(MouseInput, TakingTheComputersKingWins) {
   EXPECT_EQ(g.Winner, g.ManSide);
   EXPECT_EQ(lastMessage(), "あなたの勝ちです");
   EXPECT_EQ(lastCaption(), "終了");
+  EXPECT_EQ(g.LastMoveNumber, 1);
+  EXPECT_EQ(g.RecordBoard[1], g.Board) << "the record ends with the king taken";
 }
 
 TEST_F(MouseInput, PressesFarOutsideTheWindowAreHarmless) {
