@@ -22,6 +22,15 @@ void closePanel(Game& g) {
 
 bool stored(const Game& g, int k) { return k >= 0 && static_cast<std::size_t>(k) < g.RecordBoard.size(); }
 
+// The player who made the move into entry k: +1 the top one, -1 the bottom
+// one, 0 when k is no entry of the record or the two entries name no move.
+int moverInto(const Game& g, int k) {
+  if (k < 1 || k > g.LastMoveNumber) return 0;
+  int x = 0, y = 0, piece = 0;
+  調査_移動結果(g, k, x, y, piece);
+  return piece > 0 ? 1 : piece < 0 ? -1 : 0;
+}
+
 void restoreSnapshot(Game& g, int i, double comSeconds, double manSeconds) {
   g.Board = g.RecordBoard[i];
   for (int kind = 1; kind <= 7; ++kind) {
@@ -55,6 +64,17 @@ void 調査_移動結果(const Game& g, int k, int& x, int& y, int& piece) {
       }
     }
   }
+}
+
+void takeSidesFromRecord(Game& g) {
+  const bool topFirst = moverInto(g, 1) > 0;
+  g.ManSide = topFirst ? GoteSide : SenteSide;
+  g.ComSide = -g.ManSide;
+  // The player who did not make the last move shown is to move; where the
+  // record names no move, the players take turns from the first mover.
+  const int lastMover = moverInto(g, g.MoveNumber);
+  const bool topToMove = lastMover != 0 ? lastMover < 0 : (g.MoveNumber % 2 == 0) == topFirst;
+  g.Turn = topToMove ? g.ComSide : g.ManSide;
 }
 
 int 調査_持駒数(const Game& g, int side) {

@@ -18,6 +18,11 @@ void REVERSE_Click(Game& g);  // 反転
 // at k and differs from k - 1. The outputs stay as they are when there is
 // none or k is not an index of two stored positions.
 void 調査_移動結果(const Game& g, int k, int& x, int& y, int& piece);
+// Before a game goes on from a record read from a file, at the position
+// shown: the player who made the record's first move is 先手 (ManSide and
+// ComSide follow; the bottom player when the record names no move), and
+// Turn is the side to move there.
+void takeSidesFromRecord(Game& g);
 // Sum of the positive hand counts of the side; 0 for other side values.
 int 調査_持駒数(const Game& g, int side);
 

@@ -1,6 +1,7 @@
 #include "app/handlers/match_commands.h"
 
 #include "engine/com_turn.h"
+#include "record/replay.h"
 #include "rules/handicap.h"
 #include "rules/move.h"
 #include "rules/setup.h"
@@ -29,6 +30,15 @@ void cutRecordAtShownPosition(Game& g) { g.LastMoveNumber = g.MoveNumber; }
 bool gameOver(const Game& g) {
   const bool kingTaken = !standsOnBoard(g, ComKing) || !standsOnBoard(g, ManKing);
   return g.Winner != NoSide || (g.RecordMode == TrueValue && kingTaken);
+}
+
+// A record read from a file becomes a game at the position shown, with the
+// sides and the turn the record gives, and ends there.
+void leaveRecordMode(Game& g) {
+  if (g.RecordMode != TrueValue) return;
+  g.RecordMode = FalseValue;
+  takeSidesFromRecord(g);
+  cutRecordAtShownPosition(g);
 }
 
 void prepareBoardForGame(Game& g) {
@@ -113,6 +123,7 @@ void START_Click(Game& g) {
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   if (g.Menus->isChecked(MenuItem::KEIKA)) g.Timer1->setEnabled(true);
   g.GameMode = ModeHuman;
+  leaveRecordMode(g);
   if (g.Turn == NoSide || g.MoveCount == 0) {
     g.ManSide = SenteSide;
     g.ComSide = GoteSide;
@@ -133,7 +144,7 @@ void SENTE_Click(Game& g) {
   描画_将棋盤桝(g);
   g.SelectState = 0;
   g.GameMode = ModeCom;
-  g.RecordMode = FalseValue;
+  leaveRecordMode(g);
   cutRecordAtShownPosition(g);
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   g.Timer1->setEnabled(true);
@@ -164,7 +175,7 @@ void GOTE_Click(Game& g) {
   g.Timer1->setEnabled(true);
   g.SelectState = 0;
   g.GameMode = ModeCom;
-  g.RecordMode = FalseValue;
+  leaveRecordMode(g);
   cutRecordAtShownPosition(g);
   if (g.Turn == NoSide || g.MoveCount == 0) {
     g.ManSide = GoteSide;
