@@ -53,9 +53,10 @@ struct SoakResult {
   std::string problem;  // "" when all held
 };
 
-// The position before each ply, as the person would see it (MAN at the
-// bottom), with made-up clocks: each side's thinking milliseconds counted
-// as seconds, so long games reach the wide clock fields too.
+// The position after each ply (entry 0 the start), as the person would see
+// it (MAN at the bottom), with made-up clocks: each side's thinking
+// milliseconds counted as seconds, so long games reach the wide clock fields
+// too.
 void storeSnapshot(Game& record, const Game& play, int index, double bottomClock, double topClock) {
   record.Board = play.Board;
   record.ManHand = play.ManHand;
@@ -98,6 +99,7 @@ SoakResult playAndRecord(const SoakGame& game, Game& record) {
       return result;
     }
   }
+  storeSnapshot(record, g, result.plies, bottomClock, topClock);
   if (g.Winner == g.ComSide) result.winner = "top";
   if (g.Winner == g.ManSide) result.winner = "bottom";
   result.snapshots = record.LastMoveNumber + 1;

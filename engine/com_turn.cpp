@@ -193,7 +193,6 @@ struct Search {
 };
 
 void handBack(Game& g) {
-  g.ComSeconds += g.TurnSeconds;
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   g.Turn = g.ManSide;
   if (g.Menus->isChecked(MenuItem::KEIKA)) g.Timer1->setEnabled(true);
@@ -202,6 +201,8 @@ void handBack(Game& g) {
 void play(Game& g, const ComCandidate& move) {
   const bool drop = move.fromX == -1;
   const int captured = g.Board[move.toX][move.toY];
+  // The turn is measured here, after the search, whether or not the tick ran.
+  updateTurnSeconds(g);
   手順保存(g, move.fromX, move.fromY, move.toX, move.toY, move.placed, captured, g.ManSeconds, g.ManSeconds,
            g.ComSeconds, g.ComSeconds + g.TurnSeconds);
   g.MoveCount += 1;
@@ -215,6 +216,10 @@ void play(Game& g, const ComCandidate& move) {
   g.Sound->dsPlay(g.PieceSound);
   g.MoveNumber += 1;
   g.Timer1->setEnabled(false);
+  // Charged before the announcements: a move that takes the king ends the
+  // game there, and its time still belongs to the clock and the record.
+  g.ComSeconds += g.TurnSeconds;
+  storePositionAfterMove(g);
 
   勢力調査(g);
   // A taken king is announced as the win: the mate test would read the
@@ -240,6 +245,8 @@ void play(Game& g, const ComCandidate& move) {
 // describing the real position again.
 void passTurn(Game& g) {
   g.Timer1->setEnabled(false);
+  updateTurnSeconds(g);
+  g.ComSeconds += g.TurnSeconds;
   勢力調査(g);
   消去_思考中(g);
   handBack(g);

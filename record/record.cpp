@@ -43,4 +43,8 @@ void 手順保存(Game& g, int fromX, int fromY, int toX, int toY, int piece, in
   g.LastMoveNumber = k;
 }
 
+void storePositionAfterMove(Game& g) {
+  手順保存(g, 0, 0, 0, 0, Empty, Empty, g.ManSeconds, g.ManSeconds, g.ComSeconds, g.ComSeconds);
+}
+
 }  // namespace vudeve

@@ -21,20 +21,16 @@ void closePanel(Game& g) {
   描画_棋譜_IO(g, 1);
 }
 
-void findMove(const BoardMap& before, const BoardMap& after, int& x, int& y, int& piece) {
-  for (int i = 1; i <= BoardSize; ++i) {
-    for (int j = 1; j <= BoardSize; ++j) {
-      if (after[i][j] != Empty && after[i][j] != before[i][j]) {
-        x = i;
-        y = j;
-        piece = after[i][j];
-        return;
-      }
-    }
-  }
-}
-
 bool stored(const Game& g, int k) { return k >= 0 && static_cast<std::size_t>(k) < g.RecordBoard.size(); }
+
+// The player who made the move into entry k: +1 the top one, -1 the bottom
+// one, 0 when k is no entry of the record or the two entries name no move.
+int moverInto(const Game& g, int k) {
+  if (k < 1 || k > g.LastMoveNumber) return 0;
+  int x = 0, y = 0, piece = 0;
+  調査_移動結果(g, k, x, y, piece);
+  return piece > 0 ? 1 : piece < 0 ? -1 : 0;
+}
 
 }  // namespace
 
@@ -57,7 +53,29 @@ void restoreSnapshot(Game& g, int i, double comSeconds, double manSeconds) {
 
 void 調査_移動結果(const Game& g, int k, int& x, int& y, int& piece) {
   if (k < 1 || !stored(g, k)) return;
-  findMove(g.RecordBoard[k - 1], g.RecordBoard[k], x, y, piece);
+  const BoardMap& before = g.RecordBoard[k - 1];
+  const BoardMap& after = g.RecordBoard[k];
+  for (int i = 1; i <= BoardSize; ++i) {
+    for (int j = 1; j <= BoardSize; ++j) {
+      if (after[i][j] != Empty && after[i][j] != before[i][j]) {
+        x = i;
+        y = j;
+        piece = after[i][j];
+        return;
+      }
+    }
+  }
+}
+
+void takeSidesFromRecord(Game& g) {
+  const bool topFirst = moverInto(g, 1) > 0;
+  g.ManSide = topFirst ? GoteSide : SenteSide;
+  g.ComSide = -g.ManSide;
+  // The player who did not make the last move shown is to move; where the
+  // record names no move, the players take turns from the first mover.
+  const int lastMover = moverInto(g, g.MoveNumber);
+  const bool topToMove = lastMover != 0 ? lastMover < 0 : (g.MoveNumber % 2 == 0) == topFirst;
+  g.Turn = topToMove ? g.ComSide : g.ManSide;
 }
 
 int 調査_持駒数(const Game& g, int side) {
@@ -85,16 +103,10 @@ void REPLAY_Click(Game& g) {
   消去_思考中(g);
 
   // The move taken back leads from entry MoveNumber - 1 to the position
-  // shown. Within the record that position is entry MoveNumber; right after
-  // the last move played it is only on the board (the record never holds
-  // the position after the last move), so the board itself is compared and
-  // the text of the side that really made that move is erased.
-  int i = g.MoveNumber - 1;
+  // shown, entry MoveNumber.
+  const int i = g.MoveNumber - 1;
   int x = 0, y = 0, piece = 0;
-  if (g.MoveNumber <= g.LastMoveNumber)
-    調査_移動結果(g, g.MoveNumber, x, y, piece);
-  else
-    findMove(g.RecordBoard[i], g.Board, x, y, piece);
+  調査_移動結果(g, g.MoveNumber, x, y, piece);
 
   restoreSnapshot(g, i, g.RecordComTimeBefore[i], g.RecordManTimeBefore[i]);
   g.Sound->dsPlay(g.PieceSound);

@@ -20,13 +20,16 @@ bool isPieceCode(int code);
 std::string checkSquares(const Game& g);
 
 // checkSquares, and further: the board, the hands and the pieces the
-// handicap grade took away make a full set (a king that was taken ends the
-// game and counts as the taker's, in his hand total too), and the hand
-// totals match the hands.
+// handicap grade took away make a full set (a king is missing only once the
+// game has ended or in a record read from a file, and counts as the
+// taker's; his hand total may count it too), and the hand totals match the
+// hands.
 std::string checkPosition(const Game& g, int removedByHandicap);
 
-// checkPosition, and further: the record counters lie inside the record;
-// exactly one background and one level are checked.
+// checkPosition, and further: the record counters lie inside the record and
+// MoveNumber never passes LastMoveNumber; from the first move on the position
+// shown is the record's entry MoveNumber; exactly one background and one
+// level are checked.
 std::string checkInvariants(const Game& g, int removedByHandicap);
 
 }  // namespace vudeve

@@ -101,6 +101,13 @@ void 駒取得(Game& g, int captured) {
     g.ComHand[index] += 1;
 }
 
+bool standsOnBoard(const Game& g, int code) {
+  for (int x = 1; x <= BoardSize; ++x)
+    for (int y = 1; y <= BoardSize; ++y)
+      if (g.Board[x][y] == code) return true;
+  return false;
+}
+
 int 調査_駒成(Game& g, int fromX, int fromY, int toX, int toY, int piece) {
   if (fromX == ComHandColumn || fromX == ManHandColumn) return FalseValue;
   bool may = false;

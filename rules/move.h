@@ -15,6 +15,9 @@ void 駒取得(Game& g, int captured);
 // The hand index 1..7 a captured code goes to (promoted pieces demoted); 0
 // for kings and codes that are not pieces. The captor is the other colour.
 int capturedHandIndex(int captured);
+// Whether some square of the board holds the code (a king that was taken
+// stands nowhere).
+bool standsOnBoard(const Game& g, int code);
 // TrueValue when the move may promote; PromotedCode then holds the code.
 int 調査_駒成(Game& g, int fromX, int fromY, int toX, int toY, int piece);
 

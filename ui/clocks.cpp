@@ -11,11 +11,13 @@ double 調査_経過秒(double start, double now) {
   return now + 86400 - start;  // midnight has passed
 }
 
+void updateTurnSeconds(Game& g) { g.TurnSeconds = 調査_経過秒(g.TurnStartTime, g.Time->secondsSinceMidnight()); }
+
 void Timer1_Timer(Game& g) {
   if (!g.Timer1->enabled() || g.Winner != NoSide) return;
   // Recomputed from the turn's start, so a tick that comes late (after a
   // blink or the computer's search) catches up at once.
-  g.TurnSeconds = 調査_経過秒(g.TurnStartTime, g.Time->secondsSinceMidnight());
+  updateTurnSeconds(g);
   const double whole = std::floor(g.TurnSeconds);
   if (whole == g.ShownSecond) return;
   g.ShownSecond = whole;

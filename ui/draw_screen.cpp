@@ -17,6 +17,10 @@ constexpr const char* HandicapCaption = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定";
 
 constexpr double BlinkSeconds = 0.2;
 
+// The cells the background covers, beyond the window on every side.
+constexpr int FirstBackgroundCell = -3;
+constexpr int LastBackgroundCell = 28;
+
 void drawSquare(Game& g, int pictureCode, int x, int y) {
   描画_絵(g, pictureCode, x, y);
   描画_桝輪郭(g, BackColorIndex, x, y);
@@ -65,7 +69,7 @@ void 描画_敵持盤(Game& g) {
 }
 
 void 描画_背景(Game& g, int pictureCode) {
-  for (int x = -3; x <= 28; ++x)
+  for (int x = FirstBackgroundCell; x <= LastBackgroundCell; ++x)
     for (int y = -2; y <= 17; ++y) {
       const bool boardSquare = x >= 1 && x <= 9 && y >= 1 && y <= 9;
       if (!boardSquare) 描画_絵(g, pictureCode, x, y);
@@ -85,14 +89,15 @@ void 画面_再描画(Game& g) {
   描画_絵(g, TitleCode, 10.8, 0);
 }
 
+// The title of a record is printed far left of the board (a long one starts
+// left of the window) and a long name may run past its right edge, so the
+// whole row goes: nothing else is drawn there. The tiles cover the bottom
+// edges of the outlines above them.
 void 描画_棋譜読込み部分消去(Game& g) {
   描画_桝_数値(g);
-  描画_絵(g, g.BackgroundCode, -1, 10);
-  描画_絵(g, g.BackgroundCode, 0, 10);
-  for (int i = 1; i <= 9; ++i) {
-    描画_絵(g, g.BackgroundCode, i, 10);
-    描画_桝輪郭(g, BackColorIndex, i, 9);
-  }
+  for (int x = FirstBackgroundCell; x <= LastBackgroundCell; ++x) 描画_絵(g, g.BackgroundCode, x, 10);
+  for (int i = 1; i <= 9; ++i) 描画_桝輪郭(g, BackColorIndex, i, 9);
+  描画_桝輪郭(g, BackColorIndex, 11, 9);
 }
 
 void 描画_レベル(Game& g, int level) {

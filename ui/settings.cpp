@@ -52,6 +52,44 @@ void recoverWithDefaults(Game& g) {
   g.Menus->setChecked(MenuItem::BGM, true);
 }
 
+void switchGuidanceOff(Game& g) {
+  // Guidance outlines may be showing; put the plain grid back.
+  for (int x = 1; x <= BoardSize; ++x)
+    for (int y = 1; y <= BoardSize; ++y) 描画_桝輪郭(g, GridColor, x, y);
+  for (int y = 1; y <= 7; ++y) 描画_桝輪郭(g, GridColor, -1, y);
+  for (int y = 3; y <= 9; ++y) 描画_桝輪郭(g, GridColor, 11, y);
+  g.Menus->setChecked(MenuItem::SIDOU, false);
+  g.GuidanceOn = 0;
+  g.GuideColor = GridColor;
+}
+
+void switchClocksOn(Game& g) {
+  // Checked first: the clocks are drawn only while KEIKA is checked.
+  g.Menus->setChecked(MenuItem::KEIKA, true);
+  g.Timer1->setEnabled(true);
+  描画_所有時間(g, g.ComSide, g.ComSeconds);
+  描画_所有時間(g, g.ManSide, g.ManSeconds);
+}
+
+void switchMusicOn(Game& g) {
+  g.Menus->setChecked(MenuItem::BGM, true);
+  g.Sound->dsPlayLooping(g.BgmSound);
+}
+
+// The file could not be written: one more try with the default file, and
+// the game switches to the defaults the menu then shows.
+void fallBackToDefaults(Game& g) {
+  writeTextFile(settingsPath(g), DefaultLines);
+  チェック設定(g, MidoriCode);
+  if (g.BackgroundCode != MidoriCode) {
+    g.BackgroundCode = MidoriCode;
+    画面_再描画(g);
+  }
+  if (g.GuidanceOn != FalseValue || checked(g, MenuItem::SIDOU)) switchGuidanceOff(g);
+  if (!checked(g, MenuItem::KEIKA)) switchClocksOn(g);
+  if (!checked(g, MenuItem::BGM)) switchMusicOn(g);
+}
+
 void chooseBackground(Game& g, int code, MenuItem item) {
   if (!checked(g, item)) {
     チェック設定(g, code);
@@ -128,15 +166,7 @@ void 書込_環境設定ファイル(Game& g) {
   lines.push_back(onOffLine(g, "移動指導", MenuItem::SIDOU));
   lines.push_back(onOffLine(g, "経過時間", MenuItem::KEIKA));
   lines.push_back(onOffLine(g, "BGM", MenuItem::BGM));
-  if (writeTextFile(settingsPath(g), lines) == TextFileStatus::Ok) return;
-
-  // One more try with the default file; the menu follows it, the screen and
-  // BackgroundCode do not.
-  writeTextFile(settingsPath(g), DefaultLines);
-  チェック設定(g, MidoriCode);
-  g.Menus->setChecked(MenuItem::SIDOU, false);
-  g.Menus->setChecked(MenuItem::KEIKA, true);
-  g.Menus->setChecked(MenuItem::BGM, true);
+  if (writeTextFile(settingsPath(g), lines) != TextFileStatus::Ok) fallBackToDefaults(g);
 }
 
 void OPTION_Click(Game& g) {
@@ -152,14 +182,7 @@ void RENGA_Click(Game& g) { chooseBackground(g, RengaCode, MenuItem::RENGA); }
 
 void SIDOU_Click(Game& g) {
   if (checked(g, MenuItem::SIDOU)) {
-    // Guidance outlines may be showing; put the plain grid back.
-    for (int x = 1; x <= BoardSize; ++x)
-      for (int y = 1; y <= BoardSize; ++y) 描画_桝輪郭(g, GridColor, x, y);
-    for (int y = 1; y <= 7; ++y) 描画_桝輪郭(g, GridColor, -1, y);
-    for (int y = 3; y <= 9; ++y) 描画_桝輪郭(g, GridColor, 11, y);
-    g.Menus->setChecked(MenuItem::SIDOU, false);
-    g.GuidanceOn = 0;
-    g.GuideColor = GridColor;
+    switchGuidanceOff(g);
   } else {
     g.Menus->setChecked(MenuItem::SIDOU, true);
     g.GuidanceOn = 1;
@@ -175,11 +198,7 @@ void KEIKA_Click(Game& g) {
     消去_所有時間(g, g.ManSide);
     消去_所有時間(g, g.ComSide);
   } else {
-    // Checked first: the clocks are drawn only while KEIKA is checked.
-    g.Menus->setChecked(MenuItem::KEIKA, true);
-    g.Timer1->setEnabled(true);
-    描画_所有時間(g, g.ComSide, g.ComSeconds);
-    描画_所有時間(g, g.ManSide, g.ManSeconds);
+    switchClocksOn(g);
   }
   書込_環境設定ファイル(g);
 }
@@ -189,8 +208,7 @@ void BGM_Click(Game& g) {
     g.Menus->setChecked(MenuItem::BGM, false);
     g.Sound->dsStop(g.BgmSound);
   } else {
-    g.Menus->setChecked(MenuItem::BGM, true);
-    g.Sound->dsPlayLooping(g.BgmSound);
+    switchMusicOn(g);
   }
   書込_環境設定ファイル(g);
 }

@@ -1,9 +1,9 @@
 #include "app/handlers/match_commands.h"
 
-#include <algorithm>
-
 #include "engine/com_turn.h"
+#include "record/replay.h"
 #include "rules/handicap.h"
+#include "rules/move.h"
 #include "rules/setup.h"
 #include "ui/draw.h"
 
@@ -20,10 +20,26 @@ void eraseLevelCells(Game& g) {
   for (int x = -2; x <= 0; ++x) 描画_絵(g, g.BackgroundCode, x, 0);
 }
 
-// Play goes on from the position shown, so the record ends there. It never
-// reaches past what is stored: after 反転 the move count runs ahead of the
-// record, and 進 would otherwise show positions no game ever left.
-void cutRecordAtShownPosition(Game& g) { g.LastMoveNumber = std::min(g.MoveNumber, g.LastMoveNumber); }
+// Play goes on from the position shown, so the record ends with its entry.
+// The record index it is cut at, not the move count, which runs ahead of
+// the record after 反転.
+void cutRecordAtShownPosition(Game& g) { g.LastMoveNumber = g.MoveNumber; }
+
+// A game that has ended is not continued, a new one starts: in play, or in
+// a record read from a file and shown where a king was taken.
+bool gameOver(const Game& g) {
+  const bool kingTaken = !standsOnBoard(g, ComKing) || !standsOnBoard(g, ManKing);
+  return g.Winner != NoSide || (g.RecordMode == TrueValue && kingTaken);
+}
+
+// A record read from a file becomes a game at the position shown, with the
+// sides and the turn the record gives, and ends there.
+void leaveRecordMode(Game& g) {
+  if (g.RecordMode != TrueValue) return;
+  g.RecordMode = FalseValue;
+  takeSidesFromRecord(g);
+  cutRecordAtShownPosition(g);
+}
 
 void prepareBoardForGame(Game& g) {
   描画_棋譜パネル消去(g);
@@ -97,7 +113,7 @@ void TAIKYOKU_Click(Game& g) { 描画_棋譜パネル消去(g); }
 void MATCH_MAN_Click(Game&) {}
 
 void START_Click(Game& g) {
-  if (g.Winner != NoSide) {
+  if (gameOver(g)) {
     初期設定(g);
     g.Screen->refresh();
   }
@@ -107,6 +123,7 @@ void START_Click(Game& g) {
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   if (g.Menus->isChecked(MenuItem::KEIKA)) g.Timer1->setEnabled(true);
   g.GameMode = ModeHuman;
+  leaveRecordMode(g);
   if (g.Turn == NoSide || g.MoveCount == 0) {
     g.GameStartTime = g.Time->now();
     g.ManSide = SenteSide;
@@ -122,13 +139,13 @@ void START_Click(Game& g) {
 }
 
 void SENTE_Click(Game& g) {
-  if (g.Winner != NoSide) 初期設定(g);
+  if (gameOver(g)) 初期設定(g);
   prepareBoardForGame(g);
   描画_レベル(g, g.Level);
   描画_将棋盤桝(g);
   g.SelectState = 0;
   g.GameMode = ModeCom;
-  g.RecordMode = FalseValue;
+  leaveRecordMode(g);
   cutRecordAtShownPosition(g);
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   g.Timer1->setEnabled(true);
@@ -153,14 +170,14 @@ void SENTE_Click(Game& g) {
 }
 
 void GOTE_Click(Game& g) {
-  if (g.Winner != NoSide) 初期設定(g);
+  if (gameOver(g)) 初期設定(g);
   prepareBoardForGame(g);
   描画_レベル(g, g.Level);
   描画_将棋盤桝(g);
   g.Timer1->setEnabled(true);
   g.SelectState = 0;
   g.GameMode = ModeCom;
-  g.RecordMode = FalseValue;
+  leaveRecordMode(g);
   cutRecordAtShownPosition(g);
   if (g.Turn == NoSide || g.MoveCount == 0) {
     g.GameStartTime = g.Time->now();
@@ -169,6 +186,8 @@ void GOTE_Click(Game& g) {
     g.Turn = SenteSide;
     com_ban(g);
   } else if (g.Turn == g.ManSide) {
+    // The person's turn starts now, not when the game was left.
+    g.TurnStartTime = g.Time->secondsSinceMidnight();
     say(g, "MANの番です", "対局");
     g.ResumePending = FalseValue;
   } else if (g.Turn == g.ComSide) {

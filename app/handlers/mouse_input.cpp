@@ -11,6 +11,7 @@
 #include "rules/mate.h"
 #include "rules/move.h"
 #include "rules/setup.h"
+#include "ui/clocks.h"
 #include "ui/draw.h"
 
 namespace vudeve {
@@ -77,10 +78,14 @@ void pickUpFromBoard(Game& g, int col, int row) {
   }
 }
 
+// The mover's time goes to his own clock, MAN's for the bottom player and
+// COM's for the top one, as the tick shows them; then the record ends with
+// the position reached.
 void finishTurn(Game& g, int captured) {
+  (g.Turn == g.ComSide ? g.ComSeconds : g.ManSeconds) += g.TurnSeconds;
+  storePositionAfterMove(g);
   if (g.GameMode == ModeCom) {
     g.Timer1->setEnabled(false);
-    g.ManSeconds += g.TurnSeconds;
     勢力調査(g);
     if (詰めかCOM(g) == TrueValue || captured == ComKing) {
       g.Winner = g.ManSide;
@@ -91,17 +96,12 @@ void finishTurn(Game& g, int captured) {
     }
     return;
   }
-  // Two people: only the capture of a king ends the game.
-  if (g.Turn == SenteSide) {
-    g.Turn = GoteSide;
-    g.ManSeconds += g.TurnSeconds;
-  } else if (g.Turn == GoteSide) {
-    g.Turn = SenteSide;
-    g.ComSeconds += g.TurnSeconds;
-  }
+  // Two people: only the capture of a king ends the game. Either player may
+  // be 先手: after 後手 against the computer the bottom player is 後手.
+  g.Turn = -g.Turn;
   g.TurnStartTime = g.Time->secondsSinceMidnight();
-  if (g.Winner == g.ManSide) say(g, "先手の勝ちです", "終了");
-  if (g.Winner == g.ComSide) say(g, "後手の勝ちです", "終了");
+  if (g.Winner == SenteSide) say(g, "先手の勝ちです", "終了");
+  if (g.Winner == GoteSide) say(g, "後手の勝ちです", "終了");
 }
 
 // Cancels a pick-up: guidance, the picked-up outline and the selection go.
@@ -162,8 +162,11 @@ void moveTo(Game& g, int Button, int col, int row) {
     }
   }
 
+  updateTurnSeconds(g);
+  // In a two-person game the top player's turn goes to COM's clock.
+  const bool top = g.Turn == g.ComSide;
   手順保存(g, g.MoveRec[3], g.MoveRec[4], col, row, g.MoveRec[8], g.Board[col][row], g.ManSeconds,
-           g.ManSeconds + g.TurnSeconds, g.ComSeconds, g.ComSeconds);
+           g.ManSeconds + (top ? 0 : g.TurnSeconds), g.ComSeconds, g.ComSeconds + (top ? g.TurnSeconds : 0));
   g.MoveCount += 1;
   描画_手数(g, g.MoveCount, TextColor);
   if (Button == RightButton && 調査_駒成(g, g.MoveRec[3], g.MoveRec[4], col, row, g.MoveRec[8]) == TrueValue)

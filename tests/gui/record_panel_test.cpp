@@ -58,8 +58,10 @@ class RecordPanelTest : public QObject {
 
     h.choose("SENTE");
     h.move(3, 7, 3, 6);
-    // Index 1 is the position before the computer's answer.
-    QCOMPARE(g.LastMoveNumber, 1);
+    // Index 1 is the position after the person's move, 2 after the
+    // computer's answer.
+    QCOMPARE(g.LastMoveNumber, 2);
+    QCOMPARE(g.RecordBoard[2], g.Board);
     const vudeve::BoardMap afterFirstMove = g.RecordBoard[1];
 
     const int narrow = h.window().width();
@@ -84,7 +86,7 @@ class RecordPanelTest : public QObject {
     QFile written(QDir(h.folder()).filePath(QStringLiteral("first.棋譜")));
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = written.readAll().split('\n');
-    QCOMPARE(lines.size(), 5);  // three header lines, one record line, the end
+    QCOMPARE(lines.size(), 6);  // three header lines, two record lines, the end
     QCOMPARE(lines[1], QByteArray("COM\r"));
     QCOMPARE(lines[3].size(), 359);
 
@@ -106,7 +108,7 @@ class RecordPanelTest : public QObject {
     QCOMPARE(h.shown[boxes].caption, std::string("棋譜"));
     QCOMPARE(h.shown[boxes + 1].text, std::string("棋譜を '進 'で進めて下さい"));
     QCOMPARE(g.RecordMode, vudeve::TrueValue);
-    QCOMPARE(g.LastMoveNumber, 1);
+    QCOMPARE(g.LastMoveNumber, 2);
     QCOMPARE(g.Board[3][7], vudeve::ManPawn);
     QVERIFY(panel->isHidden());
 

@@ -99,17 +99,24 @@ struct KingTakenCase {
 
 class KingTaken : public ComTurn, public ::testing::WithParamInterface<KingTakenCase> {};
 
-TEST_P(KingTaken, AnnouncesTheWinAndSkipsTheMoveTextAndTheClocks) {
+TEST_P(KingTaken, AnnouncesTheWinAndSkipsTheMoveTextButNotItsTime) {
   load(GetParam().position);
   g.ComSeconds = 20;
-  g.TurnSeconds = 7;
+  hooks.rule = [&](Game&, int captured, int, int, int, int, int) {
+    platform.clock.timeOfDay += 7;
+    return captured == ManKing ? 9999.0 : 0.0;
+  };
   com_ban(g, hooks);
   EXPECT_EQ(g.Winner, g.ComSide);
   EXPECT_EQ(messages(), (Messages{{"ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"}}));
   EXPECT_EQ(g.Turn, g.ManSide);
-  EXPECT_EQ(g.ComSeconds, 20);
+  const double turn = 7.0 * hooks.scoreCalls;
+  EXPECT_EQ(g.ComSeconds, 20 + turn) << "the winning move's time is the computer's";
   EXPECT_EQ(g.MoveNumber, 1);
   EXPECT_EQ(g.MoveCount, 1);
+  EXPECT_EQ(g.LastMoveNumber, 1);
+  EXPECT_EQ(g.RecordBoard[1], g.Board) << "the record ends with the king taken";
+  EXPECT_EQ(g.RecordComTimeBefore[1], 20 + turn);
   EXPECT_FALSE(printed("飛成"));
   EXPECT_FALSE(g.Timer1->enabled());
 }
@@ -199,14 +206,12 @@ TEST_P(Announcement, AfterTheMoveThePersonMovesNext) {
   hooks.rule = [&](Game&, int, int, int fromX, int, int toX, int toY) {
     return fromX == -1 && toX == c.toX && toY == c.toY ? 100.0 : 0.0;
   };
-  g.TurnSeconds = 3;
   com_ban(g, hooks);
   EXPECT_EQ(messages(), c.expected);
   EXPECT_EQ(g.Board[c.toX][c.toY], ComGold);
   EXPECT_EQ(g.ComHand[5], 0);
   EXPECT_EQ(g.Winner, NoSide);
   EXPECT_EQ(g.Turn, g.ManSide);
-  EXPECT_EQ(g.ComSeconds, 3);
   EXPECT_EQ(g.MoveNumber, 1);
 }
 
@@ -236,7 +241,9 @@ TEST_F(ComTurn, PlayingADropRecordsBlinksInTheHandAndSounds) {
   com_ban(g, hooks);
   EXPECT_EQ(g.RecordBoard[0], before);
   EXPECT_EQ(g.RecordComHand[0][5], 1);
-  EXPECT_EQ(g.LastMoveNumber, 0);
+  EXPECT_EQ(g.RecordBoard[1], g.Board);
+  EXPECT_EQ(g.RecordComHand[1][5], 0);
+  EXPECT_EQ(g.LastMoveNumber, 1);
   // The gold blinks where the hand stand shows it: row 8 - hand index.
   const std::vector<int> blinked = platform.surface.picturesAt(-1, 3);
   EXPECT_NE(std::find(blinked.begin(), blinked.end(), ComGold), blinked.end());
@@ -396,12 +403,25 @@ TEST_F(ComTurn, ClockRunsDuringTheSearchWhenKeikaIsChecked) {
   EXPECT_TRUE(g.Timer1->enabled());
 }
 
-TEST_F(ComTurn, ClockStaysOffWithoutKeika) {
+// Without the tick TurnSeconds is never recomputed by it: the computer's
+// turn is measured when the move is played, not taken from an older turn.
+TEST_F(ComTurn, WithoutKeikaTheClockStaysOffAndTheTurnIsStillMeasured) {
   load(EvenPositionText);
-  g.TurnSeconds = 2;
+  g.TurnSeconds = 200;  // left from an earlier turn
+  g.ComSeconds = 30;
+  platform.clock.timeOfDay = 1000;
+  hooks.rule = [&](Game&, int, int, int, int, int, int) {
+    platform.clock.timeOfDay += 0.25;
+    return 0.0;
+  };
   com_ban(g, hooks);
+  const double searched = 0.25 * hooks.scoreCalls;
   EXPECT_FALSE(g.Timer1->enabled());
-  EXPECT_EQ(g.ComSeconds, 2);
+  EXPECT_DOUBLE_EQ(g.TurnSeconds, searched);
+  EXPECT_DOUBLE_EQ(g.ComSeconds, 30 + searched);
+  EXPECT_EQ(g.RecordComTimeBefore[0], 30);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeAfter[0], 30 + searched);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeBefore[1], 30 + searched);
 }
 
 TEST_F(ComTurn, WithoutAnyCandidateTheTurnPassesBackUnplayed) {
@@ -411,7 +431,7 @@ TEST_F(ComTurn, WithoutAnyCandidateTheTurnPassesBackUnplayed) {
   g.Board[1][5] = ManKing;
   勢力調査(g);
   const BoardMap before = g.Board;
-  g.TurnSeconds = 4;
+  g.TurnSeconds = 4;  // left from an earlier turn; the pass took no time
   com_ban(g, hooks);
   EXPECT_FALSE(hooks.chosenMove);
   EXPECT_EQ(hooks.scoreCalls, 0);
@@ -419,7 +439,7 @@ TEST_F(ComTurn, WithoutAnyCandidateTheTurnPassesBackUnplayed) {
   EXPECT_EQ(g.MoveNumber, 0);
   EXPECT_EQ(g.MoveCount, 0);
   EXPECT_EQ(g.Turn, g.ManSide);
-  EXPECT_EQ(g.ComSeconds, 4);
+  EXPECT_EQ(g.ComSeconds, 0);
   EXPECT_TRUE(platform.messages.shown.empty());
 }
 

@@ -371,10 +371,10 @@ TEST_F(DrawFixture, HandicapLabelClearsThePlaceOfTheLongestLabel) {
   EXPECT_LT(lastTile, firstPrint);
 }
 
-TEST_F(DrawFixture, RecordAreaEraseClearsRowTen) {
+TEST_F(DrawFixture, RecordAreaEraseClearsRowTenAcrossTheWindow) {
   描画_棋譜読込み部分消去(g);
-  for (int x = -1; x <= 9; ++x) EXPECT_EQ(screen.picturesAt(x, 10), std::vector<int>{MidoriCode}) << x;
-  EXPECT_EQ(screen.picturesAt(10, 10), std::vector<int>{});
+  for (int x = -3; x <= 28; ++x) EXPECT_EQ(screen.picturesAt(x, 10), std::vector<int>{MidoriCode}) << x;
+  EXPECT_EQ(screen.picturesAt(5, 11), std::vector<int>{});
 }
 
 // --- Blinks and waits ---

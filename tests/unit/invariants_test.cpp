@@ -29,12 +29,19 @@ TEST_F(Invariants, CountThePiecesAHandicapTookAway) {
   EXPECT_NE(checkInvariants(g, 0), "");
 }
 
-TEST_F(Invariants, CountATakenKingOnlyOnceTheGameIsOver) {
+TEST_F(Invariants, CountATakenKingOnlyOnceTheGameIsOverOrInARecordRead) {
   g.Board[5][1] = Empty;
   EXPECT_NE(checkInvariants(g, 0), "");
   g.Winner = g.ManSide;
-  EXPECT_NE(checkInvariants(g, 0), "") << "the taker's hand total counts the king";
+  EXPECT_EQ(checkInvariants(g, 0), "") << "as restored from the record";
   g.ManHandTotal = 1;
+  EXPECT_EQ(checkInvariants(g, 0), "") << "as the capture left it";
+  g.ComHandTotal = 1;
+  EXPECT_NE(checkInvariants(g, 0), "") << "only the taker counts it";
+  g.ComHandTotal = 0;
+  g.Winner = NoSide;
+  EXPECT_NE(checkInvariants(g, 0), "");
+  g.RecordMode = TrueValue;
   EXPECT_EQ(checkInvariants(g, 0), "");
 }
 
@@ -65,6 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Broken{"negative hand", [](Game& g) { g.Board[1][3] = Empty, g.ComHand[1] = 2, g.ComHand[2] = -1; }},
                       Broken{"hand total off", [](Game& g) { g.ManHandTotal = 1; }},
                       Broken{"MoveNumber past the record", [](Game& g) { g.MoveNumber = 2; }},
+                      Broken{"position shown not stored",
+                             [](Game& g) {
+                               g.RecordBoard[1] = g.Board;
+                               g.MoveNumber = g.LastMoveNumber = 1;
+                               g.RecordManHand[1][1] = 1;
+                             }},
                       Broken{"LastMoveNumber past the record",
                              [](Game& g) { g.LastMoveNumber = static_cast<int>(g.RecordBoard.size()); }},
                       Broken{"two backgrounds", [](Game& g) { g.Menus->setChecked(MenuItem::UCHU, true); }},

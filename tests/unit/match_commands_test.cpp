@@ -1,16 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/handlers/lifecycle.h"
 #include "app/handlers/match_commands.h"
 #include "app/handlers/mouse_input.h"
 #include "record/replay.h"
 #include "rules/setup.h"
 #include "support/fakes.h"
+#include "support/presses.h"
+#include "support/record_helpers.h"
+#include "support/temp_folder.h"
+#include "ui/clocks.h"
 
 namespace vudeve {
 namespace {
 
 using testing::FakePlatform;
+using testing::pressMove;
+using testing::TempFolder;
 
 class MatchCommands : public ::testing::Test {
  protected:
@@ -76,10 +85,10 @@ TEST_F(MatchCommands, GoteLetsTheComputerMoveAtOnceAndSenteWaitsForTheMan) {
   EXPECT_EQ(fresh.MoveNumber, 0);
 }
 
-// Resuming against the computer ends the record at the position shown,
-// never past what is stored: 進 must not step into positions no game left,
-// also when the move count runs ahead of the record after 反転.
-TEST_F(MatchCommands, ResumingNeverStretchesTheRecordPastWhatIsStored) {
+// Resuming against the computer ends the record at the position shown:
+// 進 must not step into positions of the game left behind, also when the
+// move count runs ahead of the record after 反転.
+TEST_F(MatchCommands, ResumingEndsTheRecordAtThePositionShown) {
   for (bool reverse : {false, true}) {
     初期設定(g);
     GOTE_Click(g);  // the computer's first move: entry 0 stored, MoveNumber 1
@@ -89,11 +98,107 @@ TEST_F(MatchCommands, ResumingNeverStretchesTheRecordPastWhatIsStored) {
       ASSERT_EQ(g.MoveNumber, 1);
     }
     SENTE_Click(g);
-    EXPECT_LE(g.LastMoveNumber, g.MoveNumber - 1) << "reverse " << reverse;
+    EXPECT_EQ(g.LastMoveNumber, g.MoveNumber) << "reverse " << reverse;
     const BoardMap shown = g.Board;
     AFTER_Click(g);
     EXPECT_EQ(lastMessage(), "できません") << "reverse " << reverse;
     EXPECT_EQ(g.Board, shown) << "reverse " << reverse;
+  }
+}
+
+// 後手 on the person's turn of a paused game starts his turn clock, as 先手
+// does: the pause is nobody's time.
+TEST_F(MatchCommands, GoteResumingOnThePersonsTurnRestartsHisClock) {
+  g.Menus->setChecked(MenuItem::KEIKA, true);
+  fake.clock.timeOfDay = 1000;
+  SENTE_Click(g);
+  pressMove(g, 3, 7, 3, 6);               // and the computer answers 3四歩
+  pressMove(g, 2, 8, 8, 2, RightButton);  // the bishop must take the bishop
+  ASSERT_EQ(g.MoveNumber, 4);
+  REPLAY_Click(g);
+  REPLAY_Click(g);  // paused on the person's turn, after 3四歩
+  fake.clock.timeOfDay += 100;
+  GOTE_Click(g);
+  EXPECT_EQ(lastMessage(), "MANの番です");
+  const double before = g.ManSeconds;
+  fake.clock.timeOfDay += 5;
+  Timer1_Timer(g);
+  pressMove(g, 2, 8, 8, 2, RightButton);
+  ASSERT_EQ(g.MoveNumber, 4);
+  EXPECT_DOUBLE_EQ(g.RecordManTimeAfter[2] - g.RecordManTimeBefore[2], 5);
+  EXPECT_DOUBLE_EQ(g.ManSeconds, before + 5);
+}
+
+// A record read from a file becomes a game at the position shown: the
+// player of its first move is 先手, the side to move is the record's, the
+// record ends there. A position whose king was taken starts a new game.
+TEST_F(MatchCommands, StartingAfterReadingARecordPlaysOnFromThePositionShown) {
+  TempFolder folder;
+  const struct {
+    const char* name;
+    void (*start)(Game&);
+    int steps;
+    const char* message;
+    int fromX, fromY, toX, toY;
+    int button;
+    int movesAfter;
+    bool bottomNext;
+  } cases[] = {
+      {"START, 先手 to move", START_Click, 2, "先手の番です", 2, 8, 8, 2, RightButton, 3, false},
+      {"START, 後手 to move", START_Click, 1, "後手の番です", 7, 3, 7, 4, LeftButton, 2, true},
+      {"SENTE, the computer to move", SENTE_Click, 1, nullptr, 0, 0, 0, 0, 0, 2, true},
+      {"START, at the start", START_Click, 0, "先手の番です", 7, 7, 7, 6, LeftButton, 1, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    初期設定(g);
+    testing::readGoldenRecord(g, fake.panel, folder.path());
+    for (int i = 0; i < c.steps; ++i) AFTER_Click(g);
+    const BoardMap shown = g.Board;
+    fake.messages.shown.clear();
+    c.start(g);
+    EXPECT_EQ(g.RecordMode, FalseValue);
+    if (c.message) {
+      EXPECT_EQ(lastMessage(), c.message);
+    }
+    EXPECT_EQ(g.RecordBoard[c.steps], shown);
+    if (c.button != 0) pressMove(g, c.fromX, c.fromY, c.toX, c.toY, c.button);
+    for (const auto& box : fake.messages.shown) EXPECT_NE(box.text, "棋譜を '進 'で進めて下さい");
+    EXPECT_EQ(g.MoveNumber, c.movesAfter);
+    EXPECT_EQ(g.LastMoveNumber, c.movesAfter);
+    EXPECT_EQ(g.Turn, c.bottomNext ? g.ManSide : g.ComSide);
+  }
+
+  初期設定(g);
+  testing::readGoldenRecord(g, fake.panel, folder.path());
+  g.RecordBoard[3][5][1] = Empty;  // as if the last move had taken the king
+  for (int i = 0; i < 3; ++i) AFTER_Click(g);
+  START_Click(g);
+  EXPECT_EQ(g.Board, testing::evenBoard());
+  EXPECT_EQ(g.MoveNumber, 0);
+  EXPECT_EQ(g.RecordMode, FalseValue);
+  EXPECT_EQ(lastMessage(), "先手の番です");
+}
+
+// The title of a record read from a file starts left of the board's
+// numerals, often left of the window; starting a game erases all of it.
+TEST_F(MatchCommands, StartingAGameErasesTheTitleOfARecordRead) {
+  TempFolder folder;
+  for (void (*start)(Game&) : {START_Click, SENTE_Click, GOTE_Click}) {
+    初期設定(g);
+    fake.surface.clear();
+    testing::readGoldenRecord(g, fake.panel, folder.path());
+    const auto printed = fake.surface.printed();
+    const auto title = std::find_if(printed.begin(), printed.end(),
+                                    [](const auto& p) { return p.text == "第1局　テスト対局"; });
+    ASSERT_NE(title, printed.end());
+    const int firstCell = static_cast<int>(std::floor((title->x - BoardLeft) / CellWidth));
+    ASSERT_LT(firstCell, -1);
+    fake.surface.clear();
+    start(g);
+    // Cell -3 is the first the window shows.
+    for (int x = std::max(firstCell, -3); x <= 9; ++x)
+      EXPECT_FALSE(fake.surface.picturesAt(x, 10).empty()) << "cell " << x;
   }
 }
 

@@ -201,11 +201,13 @@ class Monkey {
     return first + "; " + pressAt(button(), cellX(to[0]), cellY(to[1]), middle);
   }
 
-  // Every entry stored since `before` belongs to the position's lineage.
+  // Moves played since `before` stored every entry from the first one's up
+  // to the position reached, all of the position's lineage.
   void afterPlay(const Before& before, bool reset) {
     const int from = reset ? 0 : before.moveNumber;
     if (reset) model_.live = 0;
-    for (int k = from; k < g().MoveNumber; ++k) model_.store(k, model_.live);
+    if (g().MoveNumber > from)
+      for (int k = from; k <= g().MoveNumber; ++k) model_.store(k, model_.live);
   }
   void afterStep(const Before& before) {
     if (g().MoveNumber != before.moveNumber) model_.live = model_.entry(g().MoveNumber);

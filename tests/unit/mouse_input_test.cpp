@@ -4,20 +4,23 @@
 
 #include "app/handlers/match_commands.h"
 #include "app/handlers/mouse_input.h"
+#include "record/record_file.h"
 #include "rules/setup.h"
 #include "support/fakes.h"
+#include "support/presses.h"
+#include "support/temp_folder.h"
+#include "ui/clocks.h"
+#include "ui/text_encoding.h"
 
 namespace vudeve {
 namespace {
 
 using testing::DrawCall;
 using testing::FakePlatform;
+using testing::press;
+using testing::pressMove;
 using testing::RecordingSurface;
-
-// Presses the centre of cell (x, y).
-void press(Game& g, double x, double y, int button = LeftButton) {
-  Form_MouseDown(g, button, 0, BoardLeft + (x + 0.5) * CellWidth, BoardTop + (y + 0.5) * CellHeight);
-}
+using testing::TempFolder;
 
 class MouseInput : public ::testing::Test {
  protected:
@@ -79,8 +82,81 @@ TEST_F(MouseInput, TwoPersonMoveIsRecordedAndPassesTheTurn) {
   EXPECT_EQ(g.Turn, GoteSide);
   EXPECT_EQ(g.MoveNumber, 1);
   EXPECT_EQ(g.MoveCount, 1);
-  EXPECT_EQ(g.LastMoveNumber, 0);
+  EXPECT_EQ(g.LastMoveNumber, 1);
   EXPECT_EQ(g.RecordBoard[0][7][7], ManPawn);
+  EXPECT_EQ(g.RecordBoard[1], g.Board);
+}
+
+// After 後手 against the computer the bottom player is 後手. In the
+// two-person game that follows each player's time goes to his own clock (the
+// bottom player's to MAN's, where the tick shows it), in the game, the record
+// and the file, and taking the top king is a win for 後手.
+TEST_F(MouseInput, TwoPersonGameAfterGoteChargesEachMoverAndNamesTheWinner) {
+  TempFolder folder;
+  g.Menus->setChecked(MenuItem::KEIKA, true);
+  fake.clock.timeOfDay = 1000;
+  GOTE_Click(g);  // the computer's move as 先手, in no time on the fake clock
+  ASSERT_EQ(g.ManSide, GoteSide);
+  ASSERT_EQ(g.MoveNumber, 1);
+  ASSERT_EQ(g.ManSeconds + g.ComSeconds, 0);
+  START_Click(g);
+  EXPECT_EQ(lastMessage(), "後手の番です");
+  for (auto& column : g.Board) column.fill(Empty);
+  g.Board[9][9] = ManKing;
+  g.Board[5][1] = ComKing;
+  g.Board[1][5] = ManRook;
+  g.Board[9][3] = ComPawn;
+
+  // The bottom rook checks along the top row, the top player ignores it,
+  // and the rook takes the king: 10, 20 and 5 seconds, the tick running.
+  const struct {
+    int fromX, fromY, toX, toY;
+    double seconds;
+  } moves[] = {{1, 5, 1, 1, 10}, {9, 3, 9, 4, 20}, {1, 1, 5, 1, 5}};
+  for (const auto& m : moves) {
+    fake.clock.timeOfDay += m.seconds;
+    Timer1_Timer(g);
+    pressMove(g, m.fromX, m.fromY, m.toX, m.toY);
+  }
+  EXPECT_EQ(g.Winner, GoteSide);
+  EXPECT_EQ(lastMessage(), "後手の勝ちです");
+  EXPECT_EQ(lastCaption(), "終了");
+  EXPECT_DOUBLE_EQ(g.ManSeconds, 15);
+  EXPECT_DOUBLE_EQ(g.ComSeconds, 20);
+
+  // MAN before and after, COM before and after, entries 1 (before the rook's
+  // check) to 4 (the king taken), as the file's clock columns.
+  const std::string clocks[] = {"    0   10    0    0", "   10   10    0   20", "   10   15   20   20",
+                                "   15   15   20   20"};
+  ASSERT_EQ(g.LastMoveNumber, 4);
+  EXPECT_EQ(g.RecordBoard[4], g.Board);
+  fake.panel.fileFolder = folder.path().string();
+  KIFU_WRITE_Click(g);
+  fake.panel.texts = {{PanelText::Text1, "gote"}};
+  Command1_Click(g);
+  std::vector<std::string> lines;
+  ASSERT_EQ(readTextFile(folder / "gote.棋譜", lines), TextFileStatus::Ok);
+  ASSERT_EQ(lines.size(), 3u + 4u);
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(lines[2 + k].substr(338), clocks[k - 1]) << "entry " << k;
+}
+
+// Without 経過時間 the tick never runs; each turn is still measured when it
+// ends and goes to the clocks and the record.
+TEST_F(MouseInput, WithoutKeikaEachMoveIsStillTimed) {
+  fake.clock.timeOfDay = 500;
+  START_Click(g);
+  ASSERT_FALSE(g.Timer1->enabled());
+  fake.clock.timeOfDay += 7;
+  pressMove(g, 3, 7, 3, 6);
+  fake.clock.timeOfDay += 3;
+  pressMove(g, 7, 3, 7, 4);
+  EXPECT_DOUBLE_EQ(g.ManSeconds, 7);
+  EXPECT_DOUBLE_EQ(g.ComSeconds, 3);
+  EXPECT_DOUBLE_EQ(g.RecordManTimeAfter[0], 7);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeBefore[1], 0);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeAfter[1], 3);
+  EXPECT_DOUBLE_EQ(g.RecordManTimeBefore[2], 7);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeBefore[2], 3);
 }
 
 TEST_F(MouseInput, IllegalDestinationAndOwnPieceCancelThePickUp) {
@@ -213,6 +289,8 @@ TEST_F(MouseInput, TakingTheComputersKingWins) {
   EXPECT_EQ(g.Winner, g.ManSide);
   EXPECT_EQ(lastMessage(), "あなたの勝ちです");
   EXPECT_EQ(lastCaption(), "終了");
+  EXPECT_EQ(g.LastMoveNumber, 1);
+  EXPECT_EQ(g.RecordBoard[1], g.Board) << "the record ends with the king taken";
 }
 
 TEST_F(MouseInput, PressesFarOutsideTheWindowAreHarmless) {

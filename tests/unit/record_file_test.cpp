@@ -205,9 +205,7 @@ TEST_F(RecordFileTest, WrittenAndReadBackKeepsCodesHandsAndWholeSeconds) {
   Game back;
   FakePlatform backPlatform;
   backPlatform.attach(back);
-  backPlatform.panel.fileFolder = folder.path().string();
-  backPlatform.panel.chosenFile = "round.棋譜";
-  File1_Click(back);
+  testing::readRecordFile(back, backPlatform.panel, folder.path(), "round.棋譜");
   ASSERT_EQ(back.LastMoveNumber, 3);
   for (int k = 1; k <= 3; ++k) {
     EXPECT_EQ(back.RecordBoard[k], g.RecordBoard[k]) << k;
@@ -256,12 +254,24 @@ TEST_F(RecordFileTest, RefusalsBeforeWriting) {
   EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "up.棋譜"));
 }
 
-TEST_F(RecordFileTest, OneMovePlayedLeavesNothingToSave) {
+TEST_F(RecordFileTest, NothingToSaveBeforeTheFirstMoveOneLineAfterIt) {
   初期設定(g);
-  storeAndCount(g, 0, 1, 0, 0);
-  fillTexts("one");
+  g.LastMoveNumber = 0;
+  fillTexts("none");
   Command1_Click(g);
   EXPECT_EQ(messages(), std::vector<std::string>{"保存するデータがありません"});
+
+  platform.messages.shown.clear();
+  storeAndCount(g, 0, 1, 0, 0);
+  shift(g, 3, 7, 3, 6, ManPawn);
+  storePositionAfterMove(g);
+  fillTexts("one");
+  Command1_Click(g);
+  EXPECT_EQ(messages(), std::vector<std::string>{"棋譜を書き込みました"});
+  std::vector<std::string> lines;
+  ASSERT_EQ(readTextFile(folder / "one.棋譜", lines), TextFileStatus::Ok);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[3].substr(4 * (2 * 9 + 5), 4), " -10") << "the pawn moved to (3, 6)";
 }
 
 TEST_F(RecordFileTest, FileThatCannotBeWrittenIsNeverReportedWritten) {

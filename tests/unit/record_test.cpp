@@ -7,13 +7,16 @@ namespace vudeve {
 namespace {
 
 // Plays one "move" the way the movers do: snapshot first, then change the
-// board, then count the move.
+// board, count the move, and store the position reached.
 void playMove(Game& g, int mark) {
   手順保存(g, 1, 1, 1, 1, ManPawn, Empty, mark, mark + 0.5, 2.0 * mark, 2.0 * mark + 0.25);
   g.Board[5][5] = mark;
   g.ManHand[1] = mark % 19;
   g.ComHand[7] = mark % 3;
   ++g.MoveNumber;
+  g.ManSeconds = mark + 0.5;
+  g.ComSeconds = 2.0 * mark + 0.25;
+  storePositionAfterMove(g);
 }
 
 TEST(Record, FirstMoveStoresTheStartingPositionAtIndexZero) {
@@ -36,23 +39,30 @@ TEST(Record, FirstMoveStoresTheStartingPositionAtIndexZero) {
   EXPECT_DOUBLE_EQ(g.RecordComTimeAfter[0], 2.0);
 }
 
-TEST(Record, AfterNMovesTheLastPositionIsOnlyOnTheBoard) {
+TEST(Record, AfterNMovesEntryKIsThePositionAfterKMoves) {
   Game g;
   初期設定(g);
   for (int n = 1; n <= 7; ++n) playMove(g, n);
   EXPECT_EQ(g.MoveNumber, 7);
-  EXPECT_EQ(g.LastMoveNumber, 6);
-  // Entry k holds the position before move k + 1.
+  EXPECT_EQ(g.LastMoveNumber, 7);
+  EXPECT_EQ(g.RecordBoard[0][5][5], Empty);
   EXPECT_EQ(g.RecordBoard[3][5][5], 3);
   EXPECT_EQ(g.RecordManHand[3][1], 3);
-  EXPECT_EQ(g.Board[5][5], 7);
+  // The last entry holds the clocks after the last move, twice.
+  EXPECT_EQ(g.RecordBoard[7], g.Board);
+  EXPECT_EQ(g.RecordManHand[7], g.ManHand);
+  EXPECT_EQ(g.RecordComHand[7], g.ComHand);
+  EXPECT_DOUBLE_EQ(g.RecordManTimeBefore[7], 7.5);
+  EXPECT_DOUBLE_EQ(g.RecordManTimeAfter[7], 7.5);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeBefore[7], 14.25);
+  EXPECT_DOUBLE_EQ(g.RecordComTimeAfter[7], 14.25);
 }
 
 TEST(Record, ALongGameKeepsEverySnapshot) {
   Game g;
   初期設定(g);
   for (int n = 0; n < 1200; ++n) playMove(g, n);
-  EXPECT_EQ(g.LastMoveNumber, 1199);
+  EXPECT_EQ(g.LastMoveNumber, 1200);
 
   const std::size_t size = g.RecordBoard.size();
   EXPECT_GE(size, 1200u);
@@ -82,7 +92,7 @@ TEST(Record, ANewGameOverwritesOnlyWhatItReaches) {
   for (int n = 0; n < 10; ++n) playMove(g, 100 + n);
   初期設定(g);
   for (int n = 0; n < 3; ++n) playMove(g, n);
-  EXPECT_EQ(g.LastMoveNumber, 2);
+  EXPECT_EQ(g.LastMoveNumber, 3);
   EXPECT_EQ(g.RecordBoard[2][5][5], 1);
   EXPECT_EQ(g.RecordBoard[8][5][5], 107);
 }

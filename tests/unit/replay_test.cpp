@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "app/handlers/match_commands.h"
 #include "record/record_file.h"
 #include "support/fakes.h"
+#include "support/presses.h"
 #include "support/record_helpers.h"
 #include "support/temp_folder.h"
 
@@ -16,11 +18,10 @@ namespace {
 
 using testing::evenBoard;
 using testing::FakePlatform;
-using testing::readBytes;
+using testing::pressMove;
 using testing::shift;
 using testing::storeAndCount;
 using testing::TempFolder;
-using testing::writeBytes;
 
 constexpr SoundHandle Piece = 11;
 constexpr SoundHandle Forbidden = 12;
@@ -35,9 +36,8 @@ class ReplayTest : public ::testing::Test {
     初期設定(g);
   }
 
-  // A game against the computer, MAN first: 7六歩 (12 s), 3四歩 (5 s).
-  // Both moves are played; the position after the second is only on the
-  // board.
+  // A game against the computer, MAN first: 7六歩 (12 s), 3四歩 (5 s),
+  // stored as the movers store it.
   void playTwoMoves() {
     g.ManSide = SenteSide;
     g.ComSide = GoteSide;
@@ -51,13 +51,11 @@ class ReplayTest : public ::testing::Test {
     shift(g, 7, 3, 7, 4, ComPawn);
     g.ComSeconds = 5;
     g.Turn = SenteSide;
+    storePositionAfterMove(g);
   }
 
   void loadGolden() {
-    writeBytes(folder / "golden.棋譜", readBytes(std::filesystem::path(VUDEVE_TEST_DATA) / "golden.棋譜"));
-    platform.panel.fileFolder = folder.path().string();
-    platform.panel.chosenFile = "golden.棋譜";
-    File1_Click(g);
+    testing::readGoldenRecord(g, platform.panel, folder.path());
     ASSERT_EQ(g.LastMoveNumber, 3);
     platform.messages.shown.clear();
     platform.sound.log.clear();
@@ -129,15 +127,9 @@ TEST_F(ReplayTest, BackAtOneRestoresTheStartingPosition) {
   EXPECT_FALSE(comTextErased());
 }
 
-TEST_F(ReplayTest, BackRightAfterTheLastMoveErasesTheTextOfItsMover) {
+TEST_F(ReplayTest, BackFromTheLastMoveErasesTheTextOfItsMover) {
   playTwoMoves();
-  // The entry after the last move holds a position of an earlier game in
-  // which MAN moved: the text to erase is still the computer's.
-  g.RecordBoard[2] = g.RecordBoard[1];
-  g.RecordBoard[2][2][7] = Empty;
-  g.RecordBoard[2][2][6] = ManPawn;
   clearLogs();
-
   REPLAY_Click(g);
   EXPECT_EQ(g.Board, g.RecordBoard[1]);
   EXPECT_EQ(g.MoveNumber, 1);
@@ -186,18 +178,54 @@ TEST_F(ReplayTest, ForwardThroughALoadedRecordShowsEachMoveAndEndsWithItsEnd) {
   EXPECT_TRUE(manTextErased()) << "the horse was MAN's";
 }
 
-TEST_F(ReplayTest, ForwardAtTheEndOfAGameIsRefused) {
-  playTwoMoves();
-  for (int back = 0; back <= 1; ++back) {
-    clearLogs();
-    AFTER_Click(g);
-    EXPECT_EQ(platform.messages.texts(), std::vector<std::string>{"できません"}) << back;
-    EXPECT_EQ(platform.messages.shown[0].caption, "進む");
-    EXPECT_EQ(platform.sound.log, std::vector<std::string>{"play 12"});
-    // The position after the last move is not stored: one step back does
-    // not make room for a step forward.
-    REPLAY_Click(g);
-  }
+// The record keeps the position after the last move, in play and in the
+// file: 進 reaches it, and 戻 from it and 進 again come back to it.
+TEST_F(ReplayTest, APlayedGameEndsWithItsLastPositionInPlayAndInItsFile) {
+  START_Click(g);
+  pressMove(g, 3, 7, 3, 6);                // 7六歩
+  pressMove(g, 7, 3, 7, 4);                // 3四歩
+  pressMove(g, 2, 8, 8, 2, RightButton);  // 2二角成, compulsory
+  ASSERT_EQ(g.Board[8][2], ManHorse);
+  const BoardMap last = g.Board;
+  const HandArray lastHand = g.ManHand;
+  EXPECT_EQ(g.LastMoveNumber, 3);
+
+  // In play: 進 at the end is refused; one step back and forward again.
+  clearLogs();
+  AFTER_Click(g);
+  EXPECT_EQ(platform.messages.texts(), std::vector<std::string>{"できません"});
+  REPLAY_Click(g);
+  EXPECT_EQ(g.MoveNumber, 2);
+  EXPECT_TRUE(manTextErased());
+  clearLogs();
+  AFTER_Click(g);
+  EXPECT_TRUE(platform.messages.shown.empty());
+  EXPECT_EQ(g.Board, last);
+  EXPECT_EQ(g.ManHand, lastHand);
+  EXPECT_TRUE(printedText("角成"));
+
+  // Written and read back: three positions, the last one the horse's.
+  platform.panel.fileFolder = folder.path().string();
+  KIFU_WRITE_Click(g);
+  platform.panel.texts = {{PanelText::Text1, "played"}};
+  Command1_Click(g);
+  Game back;
+  FakePlatform backPlatform;
+  backPlatform.attach(back);
+  testing::readRecordFile(back, backPlatform.panel, folder.path(), "played.棋譜");
+  ASSERT_EQ(back.LastMoveNumber, 3);
+  for (int k = 1; k <= 3; ++k) AFTER_Click(back);
+  EXPECT_EQ(back.Board, last);
+  EXPECT_EQ(back.ManHand, lastHand);
+  const auto shown = backPlatform.surface.printed();
+  EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const auto& p) { return p.text == "角成"; }));
+  backPlatform.messages.shown.clear();
+  AFTER_Click(back);
+  EXPECT_EQ(backPlatform.messages.texts(), std::vector<std::string>{"終わり"});
+  REPLAY_Click(back);
+  EXPECT_EQ(back.Board, g.RecordBoard[2]);
+  AFTER_Click(back);
+  EXPECT_EQ(back.Board, last);
 }
 
 TEST_F(ReplayTest, ForwardBeforeAnyGameAsksForOne) {

@@ -182,18 +182,32 @@ TEST_F(SettingsTest, WriterTakesTheFirstCheckedBackgroundAndLeavesTheLineOutWith
   EXPECT_EQ(lines, (std::vector<std::string>{"移動指導=OFF", "経過時間=OFF", "BGM=OFF"}));
 }
 
-TEST_F(SettingsTest, FailedWriteFallsBackToTheDefaultsInTheMenuOnly) {
+// A settings file that cannot be written leaves the menu at the defaults;
+// the game follows the menu: 泥 drawn, guidance off with its outlines gone,
+// the clocks shown and running, the music playing.
+TEST_F(SettingsTest, FailedWriteSwitchesTheGameToTheDefaultsTheMenuShows) {
   g.SettingsFolder = (folder / "missing").string();
+  g.BgmSound = 42;
+  g.ManSide = SenteSide;
+  g.ComSide = GoteSide;
+  g.Turn = g.ManSide;  // a game runs
+  g.ManSeconds = 61;
   チェック設定(g, UchuCode);
   g.BackgroundCode = UchuCode;
-  g.Menus->setChecked(MenuItem::SIDOU, true);
-  書込_環境設定ファイル(g);
+  SIDOU_Click(g);  // guidance on, and the first failed write
   EXPECT_EQ(checkedBackgrounds(), std::vector<MenuItem>{MenuItem::MIDORI});
   EXPECT_FALSE(checked(MenuItem::SIDOU));
   EXPECT_TRUE(checked(MenuItem::KEIKA));
   EXPECT_TRUE(checked(MenuItem::BGM));
-  EXPECT_EQ(g.BackgroundCode, UchuCode);
-  EXPECT_TRUE(platform.surface.calls.empty());
+
+  EXPECT_EQ(g.BackgroundCode, MidoriCode);
+  EXPECT_EQ(platform.surface.picturesAt(0, 0), std::vector<int>{MidoriCode});
+  EXPECT_EQ(g.GuidanceOn, FalseValue);
+  EXPECT_EQ(g.GuideColor, GridColor);
+  EXPECT_TRUE(g.Timer1->enabled());
+  const auto printed = platform.surface.printed();
+  EXPECT_TRUE(std::any_of(printed.begin(), printed.end(), [](const auto& p) { return p.text == "00:01:01"; }));
+  EXPECT_TRUE(musicStarted());
 }
 
 TEST_F(SettingsTest, ChoosingTheCheckedBackgroundAgainStillRewritesAndRepaints) {
