@@ -104,7 +104,7 @@ void Canvas::drawBox(int color, double x1, double y1, double x2, double y2) {
   const QColor pen = qbColor(color);
   drawOnBoth([&](QPainter& painter, const Target& t) {
     // A one-pixel line of the 96 dpi screen, covering the pixels of both
-    // corners as the boxes of the original screen did.
+    // corners so that a box closes at every scale.
     const int width = std::max(1, static_cast<int>(std::lround(TwipsPerPixel * t.scale)));
     const int left = std::min(t.px(x1), t.px(x2)), right = std::max(t.px(x1), t.px(x2));
     const int top = std::min(t.py(y1), t.py(y2)), bottom = std::max(t.py(y1), t.py(y2));

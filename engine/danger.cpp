@@ -23,35 +23,35 @@ bool in_hand(const Game& g, int index) { return g.ManHand[index] > 0; }
 
 bool silver_or_gold_in_hand(const Game& g) { return in_hand(g, SilverIndex) || in_hand(g, GoldIndex); }
 
-// A. An empty square the human may use.
+// An empty square the human may use.
 void empty_square(Game& g, Danger& d, int x, int y) {
   const int man = g.ManInfluence[x][y];
   const int com = g.ComInfluence[x][y];
 
-  // A.1 Squares the human already covers.
+  // Squares the human already covers.
   if (man > 0) {
-    // A.1.1 Next to the computer king.
+    // Next to the computer king.
     if (std::abs(x - g.ComKingX) < 2 && std::abs(y - g.ComKingY) < 2) {
       d.D -= man / 2.0;
       if (com == 1 && man > 1) d.D -= 10;
       if (silver_or_gold_in_hand(g)) d.D -= 10;
     }
-    // A.1.2 Uncovered squares in the computer's camp.
+    // Uncovered squares in the computer's camp.
     if (com == 0 && y <= 3) {
       d.D -= 0.1;
       if (調査_自守駒MAN_直進駒(g, x, y) == TrueValue) d.D -= 10;
     }
-    // A.1.3 A human pawn ready to promote.
+    // A human pawn ready to promote.
     if (y < 4 && g.Board[x][y + 1] == ManPawn && man >= com) {
       d.D -= 30;
       if (調査_自守駒MAN_直進駒(g, x, y + 1) == TrueValue) d.D -= 70;
     }
   }
 
-  // A.2 Drops.
+  // Drops the human could make there.
   if (g.ManHandTotal <= 0) return;
 
-  // A.2.1 Lance skewer.
+  // Lance skewer.
   if (in_hand(g, LanceIndex) && y > 2 && g.Board[x][y - 1] > 20 && (man > 0 || com == 0)) {
     for (int k = y - 2; k >= 1; --k) {
       const int v = g.Board[x][k];
@@ -60,11 +60,11 @@ void empty_square(Game& g, Danger& d, int x, int y) {
       break;
     }
   }
-  // A.2.2 Knight fork.
+  // Knight fork.
   if (in_hand(g, KnightIndex) && (man > 0 || com == 0) && y > 2 && x >= 2 && x <= 8) {
     if (g.Board[x - 1][y - 2] > 10 && g.Board[x + 1][y - 2] > 10) d.D -= 20;
   }
-  // A.2.3 A gold or silver dropped among the major pieces.
+  // A gold or silver dropped among the major pieces.
   if (silver_or_gold_in_hand(g) && com <= 1) {
     const int crowd = 調査_周辺状況(g, x, y);
     if (crowd < -1) d.D -= 5;
@@ -73,7 +73,7 @@ void empty_square(Game& g, Danger& d, int x, int y) {
       if (y < 4) d.D -= 10;
     }
   }
-  // A.2.4 Squares the computer does not cover at all.
+  // Squares the computer does not cover at all.
   if (com == 0) {
     if (y == 2 && g.Board[x][1] == ComKnight) d.D -= 5;
     if (y < 4) d.D -= 0.1;
@@ -89,14 +89,14 @@ void empty_square(Game& g, Danger& d, int x, int y) {
   }
 }
 
-// B. A computer piece.
+// A computer piece.
 void com_piece(Game& g, Danger& d, int x, int y) {
   const int v = g.Board[x][y];
   const int man = g.ManInfluence[x][y];
   const int com = g.ComInfluence[x][y];
   const int attacker = std::abs(g.ManAttackerCode[x][y]);
 
-  // B.1 The king on its back row, and a pawn pinned against a rook.
+  // The king on its back row, and a pawn pinned against a rook.
   if (v == ComKing && y == 1 && g.ManInfluence[x][2] > 0) {
     d.D -= 50;
     if (g.ManInfluence[x][2] >= g.ComInfluence[x][2]) d.D -= 250;
@@ -106,22 +106,22 @@ void com_piece(Game& g, Danger& d, int x, int y) {
     d.D -= 5;
   }
 
-  // B.2 The piece is attacked.
+  // The piece is attacked.
   if (man <= 0) return;
   const int ax = g.ManAttackerX[x][y];
   const int ay = g.ManAttackerY[x][y];
   const bool attacker_free = g.ManPinned[ax][ay] == 0;
-  // B.2.1 Guarded by the king alone.
+  // Guarded by the king alone.
   if (g.ComGuardCode[x][y] == ComKing && (v > attacker || man > 1)) d.D -= 100;
-  // B.2.2 Attacked by something cheaper.
+  // Attacked by something cheaper.
   if (attacker_free && v > attacker) d.D = d.D - v + attacker;
-  // B.2.3 Defended, but not well enough.
+  // Defended, but not well enough.
   if (com > 0 && attacker_free) {
     if (man > com && g.ComGuardCode[x][y] >= attacker) d.D -= v;
     if (y <= 3 && com == man && g.Board[x][y + 1] != Empty && 調査_自守駒MAN_直進駒(g, x, y + 1) == TrueValue)
       d.D = d.D - v - std::abs(g.ManAttackerCode[x][y + 1]);
   }
-  // B.2.4 Hanging.
+  // Hanging.
   if (com == 0) {
     d.D -= v;
     if (y <= 3) d.D -= 10;
@@ -131,11 +131,11 @@ void com_piece(Game& g, Danger& d, int x, int y) {
   }
 }
 
-// C. A human piece.
+// A human piece.
 void man_piece(Game& g, Danger& d, int x, int y, int placed, int toX, int toY) {
   const int v = g.Board[x][y];
 
-  // C.1 Newly attacked by the computer.
+  // Newly attacked by the computer.
   if (g.ComInfluence[x][y] > 0 && g.SavedComInfluence[x][y] == 0) {
     if (y > 2 && v == ManKnight && g.ManInfluence[x][y - 1] == 0 &&
         (g.Board[x][y - 1] == ComSilver || g.Board[x][y - 1] == ComDragon || g.Board[x][y - 1] == ComHorse))
@@ -143,7 +143,7 @@ void man_piece(Game& g, Danger& d, int x, int y, int placed, int toX, int toY) {
     if (std::abs(x - g.ComKingX) < 3 && std::abs(y - g.ComKingY) < 3) d.D += 15;
   }
 
-  // C.2 A knight jumping at a valuable piece, a line piece on the king's file.
+  // A knight jumping at a valuable piece, a line piece on the king's file.
   if (v == ManKnight) {
     if (y > 4 && g.Board[x][y - 4] >= 100) {
       if (x > 1 && g.Board[x - 1][y - 2] >= 0 && g.ComInfluence[x - 1][y - 2] == 0) d.D -= 1;
@@ -153,7 +153,7 @@ void man_piece(Game& g, Danger& d, int x, int y, int placed, int toX, int toY) {
     d.D -= 1;
   }
 
-  // C.3 Fork count: undefended targets of the moved piece, while it is safe.
+  // Fork count: undefended targets of the moved piece, while it is safe.
   if (g.ManInfluence[toX][toY] == 0 &&
       (g.ManInfluence[x][y] == 0 || (x == g.ManKingX && y == g.ManKingY)) &&
       移動チェック(g, toX, toY, x, y, placed) == TrueValue) {

@@ -26,35 +26,35 @@ double 盤評価(Game& g, int captured, int placed, int fromX, int fromY, int to
   const int attackerT = g.ManAttackerCode[toX][toY];
   double S = 0;
 
-  // 1. Capturing the human king wins outright.
+  // Capturing the human king wins outright.
   if (C == ManKing) return 9999;
-  // 2. The computer king stands attacked after the move.
+  // The computer king stands attacked after the move.
   if (g.ManInfluence[ckx][cky] >= 1) return -9998;
 
-  // 3. Check.
+  // Check.
   if (g.ComInfluence[mkx][mky] > 0) {
-    // 3.1 Mate; mating with a pawn is avoided.
+    // Mate; mating with a pawn is avoided.
     if (詰めかMAN(g) == TrueValue) return P == ComPawn ? -9998 : 9998;
-    // 3.2 Only the king can take the checking piece, and it is defended.
+    // Only the king can take the checking piece, and it is defended.
     if (attackerT == ManKing && comT > 0) S += 100;
-    // 3.3 A diagonal neighbour of the king backed by a dragon on the king's line.
+    // A diagonal neighbour of the king backed by a dragon on the king's line.
     if (manT <= 2 && g.ComGuardCode[toX][toY] == ComDragon && toX != mkx && toY != mky && std::abs(toX - mkx) < 2 &&
         std::abs(toY - mky) < 2 && (g.ComGuardX[toX][toY] == mkx || g.ComGuardY[toX][toY] == mky))
       S += 900;
-    // 3.4 Safe check.
+    // Safe check.
     if (manT == 0) S += 10;
   }
 
-  // 4. Drop or promotion.
+  // Drop or promotion.
   if (drop)
     S -= 5;
   else if (P > g.CandidatePiece)
     S += 10;
 
-  // 5. Whole-board weaknesses.
+  // Whole-board weaknesses.
   S += 盤評価_COM危険座標(g, P, toX, toY);
 
-  // 6. Approach to the human king.
+  // Approach to the human king.
   const int dx = std::abs(mkx - toX);
   const int dy = std::abs(mky - toY);
   if (dx > dy) {
@@ -63,7 +63,7 @@ double 盤評価(Game& g, int captured, int placed, int fromX, int fromY, int to
     if (dy < g.ApproachDistance) S += 0.1;
   }
 
-  // 7. Winning a pinned attacker.
+  // Winning a pinned attacker.
   const int ax = g.ManAttackerX[toX][toY];
   const int ay = g.ManAttackerY[toX][toY];
   if (g.ManInfluence[ax][ay] > 0) {
@@ -79,18 +79,18 @@ double 盤評価(Game& g, int captured, int placed, int fromX, int fromY, int to
     }
   }
 
-  // 8. Safety of the destination.
+  // Safety of the destination.
   if (manT == 0) {
-    // 8, unattacked, 1. Bishop caution.
+    // Unattacked: bishop caution.
     if (P != ComBishop && P != ComHorse && P != ComKing && P != ComPawn) S -= 盤評価_自角注意_COM(g, toX, toY, P);
-    // 8, unattacked, 2. Fewer escape squares for the human king.
+    // Unattacked: fewer escape squares for the human king.
     if ((P >= 800 && P <= 901) || P == ComLance || (dx < 3 && dy < 3)) {
       const int E = 調査_自王逃道(g);
       if (E < g.EscapeCountAtStart) S += g.EscapeCountAtStart - E;
     }
   } else if (comT > 0) {
-    // 8, attacked and defended, 1. Standing between a human rook or
-    // dragon and the computer king while the human holds a silver or gold.
+    // Attacked and defended: standing between a human rook or dragon and
+    // the computer king while the human holds a silver or gold.
     const bool golds = g.ManHand[evaluation::SilverIndex] > 0 || g.ManHand[evaluation::GoldIndex] > 0;
     if (golds && toX > 1 && toX < 9) {
       const int left = g.Board[toX - 1][toY];
@@ -99,27 +99,27 @@ double 盤評価(Game& g, int captured, int placed, int fromX, int fromY, int to
           ((right == ManRook || right == ManDragon) && left == ComKing))
         S -= P;
     }
-    // 8, attacked and defended, 2. The cheapest attacker is worth less.
+    // Attacked and defended: the cheapest attacker is worth less.
     if (P > std::abs(attackerT)) S = S - P + std::abs(attackerT);
-    // 8, attacked and defended, 3. Only the checked king attacks it, from below.
+    // Attacked and defended: only the checked king attacks it, from below.
     if (attackerT == ManKing && g.ComInfluence[mkx][mky] > 0 && toY < mky) S += P;
   } else if (drop) {
-    // 8, attacked and not defended: a drop hangs.
+    // Attacked and not defended: a drop hangs.
     S -= P + 50;
   }
 
-  // 9. Edge lance.
+  // Edge lance.
   if (g.Board[toX][9] == ManLance && (toX == 1 || toX == 9) && P != ComLance && P != ComRook && P != ComDragon &&
       fromX != toX)
     S -= 0.1;
 
-  // 10. Material gain.
+  // Material gain.
   if (C != Empty) {
-    // 10.1 A major piece won by a minor one.
+    // A major piece won by a minor one.
     if ((C == ManBishop || C == ManHorse || C == ManRook || C == ManDragon) && P <= 110) S += std::abs(C);
-    // 10.2 Level 1 scores captures no further.
+    // Level 1 scores captures no further.
     if (g.Level == 1) return S;
-    // 10.3 The destination is attacked.
+    // The destination is attacked.
     if (manT > 0) {
       if (comT > 0) {
         if (P < std::abs(attackerT)) S += std::abs(C);
@@ -131,14 +131,14 @@ double 盤評価(Game& g, int captured, int placed, int fromX, int fromY, int to
           S += std::abs(C);
       }
     }
-    // 10.4 The destination is safe.
+    // The destination is safe.
     if (manT == 0) {
       S += std::abs(C);
       if (C == ManTokin || C == ManPromLance || C == ManPromKnight) S += 50;
     }
   }
 
-  // 11. Level 2 has no piece terms.
+  // Level 2 has no piece terms.
   if (g.Level == 2) return S;
 
   return evaluation::piece_terms(g, Candidate{C, P, fromX, fromY, toX, toY, dx, dy}, S);

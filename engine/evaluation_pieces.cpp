@@ -15,11 +15,11 @@ double pawn(Game& g, const Candidate& c, double S) {
   const int comT = g.ComInfluence[tx][ty];
   const int manT = g.ManInfluence[tx][ty];
 
-  // Pawn 1. Targets for a lance or knight in hand.
+  // Targets for a lance or knight in hand.
   if (g.ComHand[LanceIndex] > 0) S += 調査_香狙い(g, tx, ty);
   if (g.ComHand[KnightIndex] > 0) S += 調査_桂狙い(g, tx, ty);
 
-  // Pawn 2. What stands in front.
+  // What stands in front.
   if (ty < 9) {
     const int f = g.Board[tx][ty + 1];
     if (f == ComGold)
@@ -29,18 +29,18 @@ double pawn(Game& g, const Candidate& c, double S) {
     if (f < -10 && 調査_移動可場所数(g, tx, ty + 1, f) == 0) S += std::abs(f);
   }
 
-  // Pawn 3. Beside its own rook.
+  // Beside its own rook.
   if (comT > 0 && tx > 1 && tx < 9 && (g.Board[tx + 1][ty] == ComRook || g.Board[tx - 1][ty] == ComRook)) S -= 1;
 
   if (c.drop()) {
-    // Pawn 4.1 A defended-from-behind drop while the human holds a pawn or lance.
+    // A defended-from-behind drop while the human holds a pawn or lance.
     if (comT == 0 && ty > 1 && g.Board[tx][ty - 1] >= 100 &&
         (g.ManHand[PawnIndex] > 0 || g.ManHand[LanceIndex] > 0))
       S += 6;
-    // Pawn 4.2 Blocking the human bishop's diagonal on (2, 7).
+    // Blocking the human bishop's diagonal on (2, 7).
     if (g.Board[2][8] == ManBishop && tx == 2 && ty == 7 && (g.ManInfluence[2][7] == 0 || g.ComInfluence[2][7] > 0))
       S += 30;
-    // Pawn 4.3 Stopping a lance or rook on the same file.
+    // Stopping a lance or rook on the same file.
     const int ax = g.ManAttackerX[tx][ty], ay = g.ManAttackerY[tx][ty];
     const int attacker = g.ManAttackerCode[tx][ty];
     if (!(g.SavedComInfluence[ax][ay] > 0 && g.ManInfluence[ax][ay] == 0) && comT > 0 && ax == tx &&
@@ -49,21 +49,21 @@ double pawn(Game& g, const Candidate& c, double S) {
     return S;
   }
 
-  // Pawn 5.1
+  // A pawn that moves costs a little.
   S -= 0.1;
-  // Pawn 5.2 Backed by a gold or silver.
+  // Backed by a gold or silver.
   const int guard = g.ComGuardCode[tx][ty];
   if (guard == ComGold || guard == ComSilver) S += 0.6;
-  // Pawn 5.3
+  // Short of the last two rows: its backing, its aim and its contacts.
   if (ty < 8) {
-    // 5.3.1 Backed by a lance, or by a rook from behind on the file.
+    // Backed by a lance, or by a rook from behind on the file.
     if (guard == ComLance)
       S += 1;
     else if (guard == ComRook && g.ComGuardX[tx][ty] == tx && comT >= manT && g.ComGuardY[tx][ty] < ty)
       S += 2;
-    // 5.3.2 Aiming past an unguarded square at a knight or better.
+    // Aiming past an unguarded square at a knight or better.
     if (g.ManInfluence[tx][ty + 1] == 0 && g.Board[tx][ty + 2] <= -30) S += 1;
-    // 5.3.3 Pawn contact and the bishop's neighbours.
+    // Pawn contact and the bishop's neighbours.
     if (ty < 7) {
       if (g.Board[tx][ty + 1] == ManPawn && g.ManInfluence[tx][ty + 1] > 0) S -= 5;
       if (tx < 9 && g.Board[tx + 1][ty] == ComBishop) {
@@ -78,7 +78,7 @@ double pawn(Game& g, const Candidate& c, double S) {
         }
       }
     }
-    // 5.3.4 The pawn captured from a square only one piece covered.
+    // The pawn captured from a square only one piece covered.
     const int comF = g.ComInfluence[c.fromX][c.fromY];
     if (comF == 1 && c.captured <= -10) {
       if (ty > 2 && g.Board[tx][ty - 2] == ComBishop && g.ManAttackerCode[tx][ty] == ManLance)
@@ -89,7 +89,7 @@ double pawn(Game& g, const Candidate& c, double S) {
           comF < 2)
         S += 50;
     }
-    // 5.3.5 A human piece in front.
+    // A human piece in front.
     const int front = g.Board[tx][ty + 1];
     if (front <= -10) {
       if (comT > manT) return S + 1;
@@ -112,15 +112,15 @@ double tokin(Game& g, const Candidate& c, double S) {
 
 double lance(Game& g, const Candidate& c, double S) {
   const int tx = c.toX, ty = c.toY;
-  // Lance 1.
+  // Aims for a knight in hand.
   if (g.ComHand[KnightIndex] > 0) S += 調査_桂狙い(g, tx, ty);
   if (c.drop()) {
-    // Lance 2.
+    // A drop short of the last two rows.
     if (ty < 8) {
       const int manT = g.ManInfluence[tx][ty];
-      // 2.1 A pawn can be dropped in front of it.
+      // A pawn can be dropped in front of it.
       if (g.ManHand[PawnIndex] > 0 && g.ManInfluence[tx][ty + 1] > 0 && manT == 0) S -= 10;
-      // 2.2 Skewering a human piece against a more valuable one behind it.
+      // Skewering a human piece against a more valuable one behind it.
       if (g.Board[tx][ty + 1] <= -20 && (manT == 0 || g.ComInfluence[tx][ty] >= manT)) {
         for (int k = ty + 2; k <= 9; ++k) {
           const int v = g.Board[tx][k];
@@ -132,7 +132,7 @@ double lance(Game& g, const Candidate& c, double S) {
     }
     return S;
   }
-  // Lance 3.
+  // A lance that moves without capturing costs; taking a lance gains.
   if (c.captured == Empty) return S - 0.9;
   if (c.captured == ManLance) {
     S += 10;
@@ -143,11 +143,12 @@ double lance(Game& g, const Candidate& c, double S) {
 
 double knight(Game& g, const Candidate& c, double S) {
   const int tx = c.toX, ty = c.toY;
-  // Knight 1. An unpromoted knight never stands on row 9; read it as
+  // A knight that moves costs a little, more in front of a human piece's
+  // reach. An unpromoted knight never stands on row 9; read it as
   // uncovered if one ever does.
   S -= 0.1;
   if (ty < 9 && g.ManInfluence[tx][ty + 1] > 0) S -= 1;
-  // Knight 2.
+  // Both squares it would jump to are covered by the human.
   if (ty < 8 && tx > 1 && tx < 9) {
     if (g.ManInfluence[tx - 1][ty + 2] > 0 && g.ManInfluence[tx + 1][ty + 2] > 0) S -= 1;
     if (tx == 7 && ty == 3 && g.Board[8][4] == ComBishop) return S - 5;
@@ -158,7 +159,7 @@ double knight(Game& g, const Candidate& c, double S) {
 double silver(Game& g, const Candidate& c, double S) {
   const int tx = c.toX, ty = c.toY;
   if (ty <= 1) return S;
-  // Silver 1. Straight forward, against a human silver on the fifth row.
+  // Straight forward, against a human silver on the fifth row.
   if (ty > c.fromY) {
     if (g.Board[7][5] == ManSilver || g.Board[8][5] == ManSilver || g.Board[9][5] == ManSilver) {
       if (c.fromX == tx) S += 5;
@@ -166,23 +167,23 @@ double silver(Game& g, const Candidate& c, double S) {
       S -= 0.1;
     }
   }
-  // Silver 2. In front of its own knight.
+  // In front of its own knight.
   if (g.Board[tx][ty - 1] == ComKnight) S -= 0.5;
-  // Silver 3. Opening pattern on (7, 3).
+  // Opening pattern on (7, 3).
   if (tx == 7 && ty == 3 && g.Board[8][3] == ComPawn && g.Board[8][5] == ManPawn) return S + 115;
   return S;
 }
 
 double gold(Game& g, const Candidate& c, double S) {
   const int tx = c.toX, ty = c.toY;
-  // Gold 1. Diagonally forward.
+  // Diagonally forward.
   if (ty > c.fromY && c.fromX != tx) S -= 0.5;
-  // Gold 2. Row 4, beside the bishop on (6, 4).
+  // Row 4, beside the bishop on (6, 4).
   if (ty == 4) {
     if (g.Board[6][4] == ComBishop && g.ManInfluence[6][4] > 0) return S - 5;
     return S;
   }
-  // Gold 3. Row 2.
+  // Row 2.
   if (ty == 2) {
     if (g.Board[8][3] == ComPawn && g.Board[8][6] == ManPawn && tx == 7 && g.ManGuardCode[8][6] == ManRook) S += 10;
     if (g.ManHand[BishopIndex] > 0 && g.SavedComInfluence[tx][ty + 1] == 0 && g.Board[tx][ty + 1] >= 10) {
@@ -195,9 +196,10 @@ double gold(Game& g, const Candidate& c, double S) {
 
 double bishop(Game& g, const Candidate& c, double S) {
   const int tx = c.toX, ty = c.toY;
-  // Bishop 1.
+  // How crowded its destination is.
   S += 調査_周辺状況(g, tx, ty);
-  // Bishop 2.
+  // Short of row 9: opening patterns on row 3, and a bishop shut in under
+  // a human piece's reach.
   if (ty < 9) {
     if (ty == 3) {
       if (tx == 9 && g.Board[9][4] == ComPawn && g.Board[9][6] == ManPawn && g.Board[9][9] == ManLance)
@@ -210,7 +212,7 @@ double bishop(Game& g, const Candidate& c, double S) {
       if (ty < 8 && g.Board[tx][ty + 2] == ManPawn) S -= 1;
     }
   }
-  // Bishop 3. Leaving row 3.
+  // Leaving row 3.
   if (c.fromY == 3) {
     if (c.fromX == 9 && g.Board[9][4] == ComPawn && g.Board[9][6] == ManPawn && g.ManGuardCode[9][6] == ManLance)
       S += 10;
@@ -218,7 +220,7 @@ double bishop(Game& g, const Candidate& c, double S) {
              g.SavedComInfluence[8][4] > g.ComInfluence[8][4])
       S -= 10;
   }
-  // Bishop 4.
+  // A drop: deep and shut in, or on squares the human answers well.
   if (c.drop()) {
     if (ty > 6) {
       if (調査_移動可場所数(g, tx, ty, ComBishop) <= 3) return S - 20;
@@ -244,21 +246,22 @@ bool rook_safe(const Game& g, const Candidate& c) {
 
 double rook(Game& g, const Candidate& c, double S) {
   const int tx = c.toX, ty = c.toY;
-  // Rook 1.
+  // How crowded its destination is.
   S += 調査_周辺状況(g, tx, ty);
   if (c.drop()) {
-    // Rook 2. Dropped on row 9 against a silver with a gold beside it.
+    // Dropped on row 9 against a silver with a gold beside it.
     if (ty == 9 && g.Board[tx][8] == ManSilver && tx > 1 && tx < 9 &&
         ((g.Board[tx + 1][ty - 1] == ManGold && g.Board[tx - 1][ty] != Empty) ||
          (g.Board[tx - 1][ty - 1] == ManGold && g.Board[tx + 1][ty] != Empty)))
       return S - 1;
     return S;
   }
-  // Rook 3.1 Opening pattern on (3, 4).
+  // Opening pattern on (3, 4).
   if (g.ManInfluence[tx][ty] == 0 && tx == 3 && ty == 4 && g.Board[3][7] == ManBishop && g.Board[3][6] == ManPawn &&
       g.Board[3][5] == Empty)
     S += 7;
-  // Rook 3.2
+  // Short of the last two rows: in front of a human piece's reach, and
+  // leaving the file a human rook stands behind a pawn on.
   if (ty < 8) {
     if (g.ManInfluence[tx][ty + 1] > 0) {
       S -= 1;
@@ -270,7 +273,7 @@ double rook(Game& g, const Candidate& c, double S) {
     }
     if (g.ManInfluence[c.fromX][c.fromY] == 0 && c.fromX == 2 && c.fromY == 2 && tx == 2 && ty == 3) S -= 1;
   }
-  // Rook 3.3
+  // Safe where it stands: shut in, or beside the human king.
   if (rook_safe(g, c)) {
     if (調査_移動可場所数(g, tx, ty, ComRook) <= 1) return S - 35;
     if (beside_king(g, c)) return S + 100;
@@ -280,41 +283,41 @@ double rook(Game& g, const Candidate& c, double S) {
 
 double dragon(Game& g, const Candidate& c, double S) {
   const int tx = c.toX, ty = c.toY;
-  // Dragon 1.
+  // How crowded its destination is.
   S += 調査_周辺状況(g, tx, ty);
-  // Dragon 2. Row ty-1 is row 0 on the top row, which reads empty.
+  // Behind a silver with a gold beside it. Row ty-1 is row 0 on the top row, which reads empty.
   if (g.Board[tx][ty - 1] == ManSilver && tx > 1 && tx < 9 &&
       ((g.Board[tx + 1][ty - 1] == ManGold && g.Board[tx - 1][ty] != Empty) ||
        (g.Board[tx - 1][ty - 1] == ManGold && g.Board[tx + 1][ty] != Empty)))
     S -= 10;
-  // Dragon 3. Leaving row 9 beside a silver and gold.
+  // Leaving row 9 beside a silver and gold.
   if (c.fromY == 9 && g.Board[c.fromX][8] == ManSilver) {
     if (c.fromX > 1 && g.Board[c.fromX - 1][8] == ManGold) S += 2;
     if (c.fromX < 9 && g.Board[c.fromX + 1][8] == ManGold) S += 2;
   }
-  // Dragon 4. Entering row 9 in front of a human piece.
+  // Entering row 9 in front of a human piece.
   if (ty == 9 && g.Board[tx][8] <= -10) {
     if (tx == 3 && g.Board[2][9] <= -10 && g.Board[4][8] == ManGold)
       S -= 150;
     else if (tx == 7 && g.Board[8][9] <= -10 && g.Board[6][8] == ManGold)
       S -= 150;
   }
-  // Dragon 5.
+  // Safe and beside the human king.
   if (rook_safe(g, c) && beside_king(g, c)) return S + 100;
   return S;
 }
 
 double king(Game& g, const Candidate& c, double S) {
   const int tx = c.toX, ty = c.toY;
-  // King 1. Leaving the camp.
+  // Leaving the camp.
   if (ty > 3) S = S - 15 - ty;
-  // King 2. Off the centre file.
+  // Off the centre file.
   if (tx != 5) S += 1;
-  // King 3.
+  // A computer piece is pinned: the king steps out of the line.
   if (g.AnyComPinned == TrueValue) S += 10;
-  // King 4. Better covered than before.
+  // Better covered than before.
   if (g.ComInfluence[tx][ty] > g.SavedComInfluence[tx][ty]) S += 1;
-  // King 5. Boxed in.
+  // Boxed in.
   if (調査_移動可場所数(g, tx, ty, ComKing) < 2) return S - 20;
   return S;
 }
