@@ -21,7 +21,7 @@
 #include <string>
 
 #include "app/pictures.h"
-#include "ui/platform.h"
+#include "platform/ports.h"
 
 namespace vudeve::window {
 

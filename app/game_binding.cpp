@@ -6,6 +6,8 @@
 #include "app/handlers/lifecycle.h"
 #include "app/handlers/match_commands.h"
 #include "app/handlers/mouse_input.h"
+#include "app/handlers/position_commands.h"
+#include "app/handlers/record_panel_commands.h"
 #include "record/record_file.h"
 #include "record/replay.h"
 #include "ui/clocks.h"

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/draw.h"
+
 namespace vudeve::window {
 namespace {
 
@@ -134,6 +136,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::attach(Game& g) {
   g.Screen = canvas_;
+  g.View = &boardDrawing();
   g.Messages = &messages_;
   g.Time = &clock_;
   g.Timer1 = &timer_;

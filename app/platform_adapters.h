@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-#include "ui/platform.h"
+#include "platform/ports.h"
 
 class QAction;
 class QMessageBox;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform.h"
+#include "platform/ports.h"
 
 class QComboBox;
 class QLabel;

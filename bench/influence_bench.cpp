@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/influence.h"
+#include "rules/influence.h"
 #include "rules/position_text.h"
 #include "rules/setup.h"
 

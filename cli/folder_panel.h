@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/platform.h"
+#include "platform/ports.h"
 
 namespace vudeve::cli {
 

@@ -23,10 +23,6 @@ namespace {
 constexpr const char* Usage = "game --level N --person sente|gote [--all] POSITION [MOVE ...]";
 constexpr int MoveRefused = 1;
 
-// MAN's hand stand: column 11, hand index i on row i + 2.
-constexpr int ManHandColumn = 11;
-constexpr int ManHandRowOffset = 2;
-
 struct Request {
   int level = 0;
   bool personFirst = true;
@@ -83,64 +79,46 @@ std::string readRequest(const std::vector<std::string>& args, Request& request) 
   return "";
 }
 
-// A click in the middle of a cell.
-void press(Game& g, int button, int col, int row) {
-  Form_MouseDown(g, button, 0, BoardLeft + (col + 0.5) * CellWidth, BoardTop + (row + 0.5) * CellHeight);
-}
-
 // The person's move as two presses: the pick-up, then the destination with
 // the right button for a promotion. Nothing when the handler refuses it;
 // else the move as played, unpromoted where a promotion was impossible.
 std::optional<UsiMove> playPersonMove(Game& g, const UsiMove& move) {
   if (move.drop)
-    press(g, LeftButton, ManHandColumn, move.handIndex + ManHandRowOffset);
+    pressCell(g, LeftButton, ManHandColumn, handRow(true, move.handIndex));
   else
-    press(g, LeftButton, move.fromX, move.fromY);
+    pressCell(g, LeftButton, move.fromX, move.fromY);
   // Nothing picked up: no piece of the person there, or the game is over.
   if (g.SelectState != 1) return std::nullopt;
   const int picked = g.MoveRec[8];
   const int movesBefore = g.MoveCount;
-  press(g, move.promote ? RightButton : LeftButton, move.toX, move.toY);
+  pressCell(g, move.promote ? RightButton : LeftButton, move.toX, move.toY);
   if (g.MoveCount == movesBefore) return std::nullopt;
   UsiMove played = move;
   played.promote = g.MoveRec[8] != picked;
   return played;
 }
 
-UsiMove usiMoveOf(const ComCandidate& c) {
-  UsiMove move;
-  move.drop = c.fromX == -1;
-  if (move.drop) {
-    move.handIndex = c.fromY;
-  } else {
-    move.fromX = c.fromX;
-    move.fromY = c.fromY;
-    move.promote = c.placed != c.candidatePiece;
-  }
-  move.toX = c.toX;
-  move.toY = c.toY;
-  return move;
-}
-
 // Watches the computer's turn that a handler call may start. Its lines wait
 // in a buffer, so that they follow the person's move in the output.
 class ComputerTurn {
  public:
-  ComputerTurn(Game& g, bool all) : g_(g), lines_(text_, all) { g_.SearchHooks = &lines_; }
-  ~ComputerTurn() { g_.SearchHooks = nullptr; }
+  ComputerTurn(const Game& g, bool all) : lines_(text_, all), watch_(g, lines_) {}
   ComputerTurn(const ComputerTurn&) = delete;
   ComputerTurn& operator=(const ComputerTurn&) = delete;
 
   void print(std::ostream& out) {
     lines_.printBest();
     out << text_.str();
-    if (lines_.best()) out << "com " << formatUsiMove(usiMoveOf(*lines_.best())) << "\n";
+    if (const std::optional<ComCandidate>& c = lines_.best()) {
+      const bool promotes = c->placed != c->candidatePiece;
+      out << "com " << formatUsiMove(usiMoveFromCells(c->fromX, c->fromY, c->toX, c->toY, promotes)) << "\n";
+    }
   }
 
  private:
-  Game& g_;
   std::ostringstream text_;
   SearchLines lines_;
+  ComTurnWatch watch_;
 };
 
 void printEnd(std::ostream& out, const Game& g) {

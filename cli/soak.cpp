@@ -14,6 +14,8 @@
 #include <system_error>
 #include <vector>
 
+#include "app/handlers/position_commands.h"
+#include "app/handlers/record_panel_commands.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/folder_panel.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "engine/influence.h"
 #include "engine/influence_text.h"
+#include "rules/influence.h"
 #include "rules/position_text.h"
 #include "rules/setup.h"
 

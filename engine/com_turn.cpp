@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 #include "engine/evaluation.h"
-#include "engine/influence.h"
 #include "engine/probes.h"
 #include "record/notation.h"
 #include "record/record.h"
+#include "rules/influence.h"
 #include "rules/legality.h"
 #include "rules/mate.h"
 #include "rules/move.h"
@@ -31,6 +31,9 @@ ComSearchHooks& plainHooks() {
   static ComSearchHooks hooks;
   return hooks;
 }
+
+// The watches that live, the latest first.
+thread_local ComTurnWatch* latestWatch = nullptr;
 
 void startTurn(Game& g) {
   g.TurnStartTime = g.Time->secondsSinceMidnight();
@@ -254,7 +257,21 @@ void passTurn(Game& g) {
 
 }  // namespace
 
-void com_ban(Game& g) { com_ban(g, g.SearchHooks != nullptr ? *g.SearchHooks : plainHooks()); }
+ComTurnWatch::ComTurnWatch(const Game& g, ComSearchHooks& hooks) : game_(g), hooks_(hooks), outer_(latestWatch) {
+  latestWatch = this;
+}
+
+ComTurnWatch::~ComTurnWatch() {
+  ComTurnWatch** link = &latestWatch;
+  while (*link != this) link = &(*link)->outer_;
+  *link = outer_;
+}
+
+void com_ban(Game& g) {
+  for (ComTurnWatch* watch = latestWatch; watch != nullptr; watch = watch->outer_)
+    if (&watch->game_ == &g) return com_ban(g, watch->hooks_);
+  com_ban(g, plainHooks());
+}
 
 void com_ban(Game& g, ComSearchHooks& hooks) {
   if (g.Winner != NoSide) return;

@@ -28,9 +28,26 @@ class ComSearchHooks {
   virtual void chosen(const ComCandidate& candidate) {}
 };
 
-// The turn as the handlers run it, reported to g.SearchHooks when set.
+// The turn as the handlers run it: reported to the hooks of the latest
+// ComTurnWatch on g that still lives, if any.
 void com_ban(Game& g);
 void com_ban(Game& g, ComSearchHooks& hooks);
+
+// Tools watch the computer's turns that the handlers start on a game: while
+// a watch lives, those turns report to its hooks. In play there is none.
+class ComTurnWatch {
+ public:
+  ComTurnWatch(const Game& g, ComSearchHooks& hooks);
+  ~ComTurnWatch();
+  ComTurnWatch(const ComTurnWatch&) = delete;
+  ComTurnWatch& operator=(const ComTurnWatch&) = delete;
+
+ private:
+  friend void com_ban(Game& g);
+  const Game& game_;
+  ComSearchHooks& hooks_;
+  ComTurnWatch* outer_;
+};
 
 // The search alone, for a host that picks the move itself from a tool game:
 // every candidate is scored and reported through hooks.scored as com_ban

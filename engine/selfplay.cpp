@@ -4,9 +4,9 @@
 #include <random>
 
 #include "engine/com_turn.h"
-#include "engine/influence.h"
 #include "engine/tool_game.h"
 #include "rules/handicap.h"
+#include "rules/influence.h"
 #include "rules/turn_round.h"
 
 namespace vudeve {

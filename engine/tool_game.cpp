@@ -1,6 +1,6 @@
 #include "engine/tool_game.h"
 
-#include "engine/influence.h"
+#include "rules/influence.h"
 #include "rules/position_text.h"
 #include "rules/setup.h"
 

@@ -14,8 +14,6 @@ namespace vudeve {
 
 namespace {
 
-constexpr int ManHandColumn = 11;
-constexpr int ComHandColumn = -1;
 // A mate scores 9998 and a king capture 9999.
 constexpr double MateScore = 9998;
 
@@ -44,18 +42,8 @@ struct StandardMove {
 };
 
 UsiMove usiMoveOf(const Game& g, const Move& m) {
-  UsiMove usi;
-  if (m.fromX == ManHandColumn || m.fromX == ComHandColumn) {
-    usi.drop = true;
-    usi.handIndex = m.fromX == ManHandColumn ? m.fromY - 2 : m.fromY;
-  } else {
-    usi.fromX = m.fromX;
-    usi.fromY = m.fromY;
-    usi.promote = m.piece != g.Board[m.fromX][m.fromY];
-  }
-  usi.toX = m.toX;
-  usi.toY = m.toY;
-  return usi;
+  const bool promotes = !isHandColumn(m.fromX) && m.piece != g.Board[m.fromX][m.fromY];
+  return usiMoveFromCells(m.fromX, m.fromY, m.toX, m.toY, promotes);
 }
 
 // Every standard move of MAN (man = true) or COM on the board of g.

@@ -8,6 +8,8 @@
 #include <system_error>
 
 #include "app/handlers/match_commands.h"
+#include "app/handlers/position_commands.h"
+#include "app/handlers/record_panel_commands.h"
 #include "record/record_file.h"
 #include "record/replay.h"
 #include "rules/invariants.h"

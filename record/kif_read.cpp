@@ -381,8 +381,8 @@ class Reader {
       const int index = capturedHandIndex(code);
       if (index == 0 || m.piece != ComHandPiece[index]) return name + "は打てません";
       if (handOf(side_)[index] <= 0) return "持駒に" + name + "がありません";
-      fromX = side_ == Bottom ? 11 : -1;
-      fromY = side_ == Bottom ? index + 2 : index;
+      fromX = handColumn(side_ == Bottom);
+      fromY = handRow(side_ == Bottom, index);
       調査_2歩フラグ設定(pos_);
       if (移動チェック(pos_, fromX, fromY, toX, toY, code) == FalseValue)
         return kif::squareName(toX, toY) + "には" + name + "を打てません";

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "record/kif_write.h"
+#include "record/kif_header.h"
+#include "record/kif_notation.h"
+#include "record/record_line.h"
 
 namespace vudeve {
 

@@ -9,6 +9,7 @@
 
 #include "record/notation.h"
 #include "record/snapshot_move.h"
+#include "rules/turn_round.h"
 
 namespace vudeve {
 namespace {
@@ -108,8 +109,7 @@ int firstMover(const std::vector<RecordEntry>& entries) {
 
 RecordEntry turnedRound(const RecordEntry& e) {
   RecordEntry turned;
-  for (int x = 1; x <= BoardSize; ++x)
-    for (int y = 1; y <= BoardSize; ++y) turned.board[10 - x][10 - y] = -e.board[x][y];
+  turned.board = turnedRound(e.board);
   turned.manHand = e.comHand;
   turned.comHand = e.manHand;
   turned.manBefore = e.comBefore;

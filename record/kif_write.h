@@ -6,20 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "record/kif_header.h"
 #include "record/kif_notation.h"
 #include "record/record_line.h"
 
 namespace vudeve {
-
-struct KifHeader {
-  CalendarTime start;  // 開始日時, left out when not known
-  std::string title;   // 棋戦, left out when empty
-  // The players by where they sit in the record: bottom (MAN) and top (COM).
-  std::string bottomName, topName;
-  // kif::Bottom or kif::Top when that player won by taking the king or by
-  // mate; 0 otherwise.
-  int winner = 0;
-};
 
 // The player who made the first move of the entries, kif::Bottom or
 // kif::Top; 0 when entries 0 and 1 are not one move apart.

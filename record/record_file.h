@@ -1,16 +1,35 @@
-// Writing a game record to a "*.棋譜" file and reading one back for replay,
-// through the record-file panel (g.Panel).
+// The game's own record files ("*.棋譜", code page 932, CR LF): three
+// header lines (the title, the top player's name, the bottom player's),
+// then one record line per position after each move.
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "rules/game.h"
+#include "platform/text_encoding.h"
+#include "record/record_line.h"
 
 namespace vudeve {
 
 inline constexpr const char* RecordFileExtension = ".棋譜";
+
+// What the panel says of a file read whole that holds no move, of a record
+// with none to write and of a file name left empty.
+inline constexpr const char* NoRecordDataMessage = "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
+inline constexpr const char* NothingToSaveMessage = "保存するデータがありません";
+inline constexpr const char* NoFileNameMessage = "ﾌｧｲﾙ名が入力されていません";
+
+struct RecordFileContents {
+  std::string title, topName, bottomName;
+  // How many of the three header lines the file has: the panel prints
+  // only those.
+  int headerLines = 0;
+  // Entry k is the position after k moves; entry 0, which the file does
+  // not hold, is the even starting position.
+  std::vector<RecordEntry> entries;
+};
 
 // A record file opened for line reading: its lines, already decoded.
 struct OpenRecordFile {
@@ -22,19 +41,17 @@ struct OpenRecordFile {
 // the file (the line is then left as it was).
 int 読込_棋譜ファイル(OpenRecordFile& file, std::string& line);
 
-void KIFU_READ_Click(Game& g);
-void KIFU_WRITE_Click(Game& g);
-void Drive1_Change(Game& g);
-void Dir1_Change(Game& g);
-// RETURN: writes the record to the file named in Text1.
-void Command1_Click(Game& g);
-// Reads the file chosen in the file list.
-void File1_Click(Game& g);
+// Reads and checks a whole record file: "" or the message that says why it
+// cannot be read (a path without a file name cannot; a bad line is named).
+// Trailing empty lines (an extra line end) are no record lines.
+std::string readRecordFile(const std::filesystem::path& path, RecordFileContents& contents);
 
-// Prints a header line of a record read from a file where the panel shows
-// it: line 1 the title, 2 the top player's name, 3 the bottom player's.
-void 描画_棋譜見出し(Game& g, int line, const std::string& text);
-// Ends the reading of a record of entries 0..last: replay starts at 0.
-void 設定_棋譜読込後(Game& g, int last);
+// Writes the headers and entries 1.. of the contents: "" or the message
+// that says why the file could not be written.
+std::string writeRecordFile(const std::filesystem::path& path, const RecordFileContents& contents);
+
+// The message of a record written in any format to the path: "" when it
+// was written whole.
+std::string recordWriteMessage(TextFileStatus status, const std::filesystem::path& path);
 
 }  // namespace vudeve

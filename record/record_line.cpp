@@ -107,21 +107,22 @@ bool isPossiblePosition(const RecordEntry& e) {
   return true;
 }
 
-std::string formatRecordLine(const Game& g, int k) {
+std::string formatRecordLine(const RecordEntry& entry) {
   std::string line;
   line.reserve(RecordLineLength);
-  const BoardMap& board = g.RecordBoard[k];
   for (int x = 1; x <= BoardSize; ++x)
-    for (int y = 1; y <= BoardSize; ++y) appendRight(line, std::to_string(board[x][y]), SquareWidth);
+    for (int y = 1; y <= BoardSize; ++y) appendRight(line, std::to_string(entry.board[x][y]), SquareWidth);
   for (int kind = 1; kind <= 7; ++kind) {
     // Counts stay within a full set (at most 18), far inside the letters.
-    line += Digits36[std::clamp(g.RecordManHand[k][kind], 0, 35)];
-    line += Digits36[std::clamp(g.RecordComHand[k][kind], 0, 35)];
+    line += Digits36[std::clamp(entry.manHand[kind], 0, 35)];
+    line += Digits36[std::clamp(entry.comHand[kind], 0, 35)];
   }
-  for (double t : {g.RecordManTimeBefore[k], g.RecordManTimeAfter[k], g.RecordComTimeBefore[k], g.RecordComTimeAfter[k]})
+  for (double t : {entry.manBefore, entry.manAfter, entry.comBefore, entry.comAfter})
     appendRight(line, timeField(t), TimeWidth);
   return line;
 }
+
+std::string formatRecordLine(const Game& g, int k) { return formatRecordLine(recordEntry(g, k)); }
 
 bool parseRecordLine(const std::string& line, RecordEntry& entry) {
   if (line.size() != RecordLineLength) return false;

@@ -30,7 +30,8 @@ struct RecordEntry {
   bool operator==(const RecordEntry&) const = default;
 };
 
-// The record line of index k (0 <= k < the record's size).
+// The record line of an entry, and of index k (0 <= k < the record's size).
+std::string formatRecordLine(const RecordEntry& entry);
 std::string formatRecordLine(const Game& g, int k);
 
 // Decodes a line. False, with the entry unspecified, unless the line is

@@ -1,21 +1,14 @@
-// Stepping through the stored positions: 戻, 進, 最初 and 反転 of the 局面
-// menu, and 局面コピー. A step copies a whole snapshot back; it never
-// replays a move.
+// Going back to a stored position: the snapshot copied back and shown, the
+// move that led to it, the sides of a game going on from a record.
 #pragma once
 
 #include "rules/game.h"
 
 namespace vudeve {
 
-// The 局面 menu itself: closes the record-file panel.
-void STOP_Click(Game& g);
-void REPLAY_Click(Game& g);   // 戻
-void AFTER_Click(Game& g);    // 進
-void CANCEL_Click(Game& g);   // 最初
-void REVERSE_Click(Game& g);  // 反転
-// 局面コピー: the position shown, as a line of SFEN on the clipboard, for
-// other shogi programs.
-void COPY_Click(Game& g);
+// Whether the record holds an entry at index k.
+bool recordHolds(const Game& g, int k);
+
 
 // The destination and the piece standing there of the move from record
 // index k - 1 to k: the first square (x outer, y inner) that is not empty

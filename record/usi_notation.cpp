@@ -1,11 +1,11 @@
 #include "record/usi_notation.h"
 
+#include "rules/game.h"
+
 namespace vudeve {
 namespace {
 
 constexpr std::string_view DropLetters = "PLNSGBR";
-
-bool onBoard(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 
 // Square of the two characters at text[at], text[at + 1].
 bool parseSquare(std::string_view text, std::size_t at, int& x, int& y) {
@@ -45,13 +45,23 @@ std::string formatUsiMove(const UsiMove& move) {
   return from + to + (move.promote ? "+" : "");
 }
 
-std::string usiSquare(int x, int y) {
-  if (!onBoard(x, y)) return {};
-  return {static_cast<char>('0' + 10 - x), static_cast<char>('a' + y - 1)};
-}
-
 char usiDropLetter(int handIndex) {
   return handIndex >= 1 && handIndex <= 7 ? DropLetters[handIndex - 1] : '\0';
+}
+
+UsiMove usiMoveFromCells(int fromX, int fromY, int toX, int toY, bool promotes) {
+  UsiMove move;
+  move.drop = isHandColumn(fromX);
+  if (move.drop) {
+    move.handIndex = handIndexOfCell(fromX, fromY);
+  } else {
+    move.fromX = fromX;
+    move.fromY = fromY;
+    move.promote = promotes;
+  }
+  move.toX = toX;
+  move.toY = toY;
+  return move;
 }
 
 }  // namespace vudeve

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "rules/sfen.h"
+
 namespace vudeve {
 
 struct UsiMove {
@@ -25,10 +27,12 @@ struct UsiMove {
 std::optional<UsiMove> parseUsiMove(std::string_view text);
 std::string formatUsiMove(const UsiMove& move);
 
-// "7g" for square (3, 7); squares off the board give "".
-std::string usiSquare(int x, int y);
 
 // The drop letter of hand index 1..7; '\0' for any other index.
 char usiDropLetter(int handIndex);
+
+// The move from cell (fromX, fromY) to a board square: from a hand cell
+// (ManHandColumn or ComHandColumn) a drop, where `promotes` is not asked.
+UsiMove usiMoveFromCells(int fromX, int fromY, int toX, int toY, bool promotes);
 
 }  // namespace vudeve

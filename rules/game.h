@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform.h"
+#include "platform/ports.h"
+#include "rules/board_view.h"
 
 namespace vudeve {
-
-class ComSearchHooks;
 
 // Rule-test results. Every yes/no test answers one of these and callers
 // compare against them, never treat them as bool.
@@ -89,6 +88,17 @@ inline constexpr int CellHeight = 615;
 inline constexpr std::array<int, 8> ComHandPiece = {0, ComPawn, ComLance, ComKnight, ComSilver, ComGold, ComBishop, ComRook};
 inline constexpr std::array<int, 8> ManHandPiece = {0, ManPawn, ManLance, ManKnight, ManSilver, ManGold, ManBishop, ManRook};
 
+// The hand stands as cells a move starts from: MAN's is column 11 with hand
+// index i on row i + 2, COM's column -1 with index i on row i. A move from
+// either column is a drop.
+inline constexpr int ManHandColumn = 11;
+inline constexpr int ComHandColumn = -1;
+constexpr bool isHandColumn(int x) { return x == ManHandColumn || x == ComHandColumn; }
+// The cell of hand index i in the stand of MAN (man) or COM, and back.
+constexpr int handColumn(bool man) { return man ? ManHandColumn : ComHandColumn; }
+constexpr int handRow(bool man, int index) { return man ? index + 2 : index; }
+constexpr int handIndexOfCell(int x, int y) { return x == ManHandColumn ? y - 2 : y; }
+
 // A 10x10 map indexed [x][y]; row 0 and column 0 exist but are never written.
 using BoardMap = std::array<std::array<int, 10>, 10>;
 using HandArray = std::array<int, 8>;
@@ -115,9 +125,8 @@ struct Game {
   RecordPanel* Panel = &NullPlatform::panel();
   MainWindow* Window = &NullPlatform::window();
   Clipboard* Clip = &NullPlatform::clipboard();
-  // Tools watch the computer's turns that the handlers start through this
-  // (engine/com_turn.h); in play there is none.
-  ComSearchHooks* SearchHooks = nullptr;
+  // Whoever shows the game plugs in its view with its Screen.
+  BoardView* View = &NoBoardView::instance();
 
   // --- Board, hands, kings ---
   BoardMap Board{};
@@ -228,9 +237,6 @@ struct Game {
   SoundHandle ForbiddenSound = 0;
   SoundHandle PieceSound = 0;
   SoundHandle BgmSound = 0;
-
-  // --- Record file reading ---
-  std::string LineBuffer;
 };
 
 }  // namespace vudeve

@@ -4,8 +4,6 @@ namespace vudeve {
 
 namespace {
 
-constexpr int ManHandColumn = 11;
-constexpr int ComHandColumn = -1;
 
 constexpr bool onBoard(int v) { return v >= 1 && v <= BoardSize; }
 // Sliding walks visit only the squares strictly between the two ends; with
@@ -93,7 +91,7 @@ int 移動チェック(const Game& g, int fromX, int fromY, int toX, int toY, in
   if (piece >= 10 && target >= 10) return FalseValue;
   if (piece <= -10 && target <= -10) return FalseValue;
   // The from-square of a drop is a hand cell, never read from the board.
-  if (fromX == ManHandColumn || fromX == ComHandColumn) return dropCheck(g, toX, toY, piece);
+  if (isHandColumn(fromX)) return dropCheck(g, toX, toY, piece);
   return boardMoveCheck(g, fromX, fromY, toX, toY, piece);
 }
 

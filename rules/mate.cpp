@@ -2,14 +2,12 @@
 
 #include <array>
 
-#include "engine/influence.h"
+#include "rules/influence.h"
 #include "rules/legality.h"
 
 namespace vudeve {
 namespace {
 
-constexpr int ManHandColumn = 11;
-constexpr int ComHandColumn = -1;
 
 constexpr bool onBoard(int v) { return v >= 1 && v <= BoardSize; }
 constexpr int distance(int a, int b) { return a > b ? a - b : b - a; }
@@ -97,14 +95,16 @@ CheckSquares collectChecks(const BoardMap& checks) {
   return s;
 }
 
-// A board piece captures a checker or steps onto a checking line; answers
-// true when some such move leaves the king unattacked.
-bool comPieceDefends(Game& g) {
-  const CheckSquares targets = collectChecks(g.ComKingChecks);
+// A board piece whose code lies in lowest..highest captures a checker or
+// steps onto a checking line; answers true when, for some such move,
+// kingSafe says the tried position leaves the king unattacked.
+template <typename KingSafe>
+bool pieceDefends(Game& g, const BoardMap& checks, int lowest, int highest, KingSafe kingSafe) {
+  const CheckSquares targets = collectChecks(checks);
   for (int x = 1; x <= BoardSize; ++x) {
     for (int y = 1; y <= BoardSize; ++y) {
       const int p = g.Board[x][y];
-      if (p < ComPawn || p > ComDragon) continue;
+      if (p < lowest || p > highest) continue;
       for (int t = 0; t < targets.count; ++t) {
         const int i = targets.x[t];
         const int j = targets.y[t];
@@ -112,39 +112,28 @@ bool comPieceDefends(Game& g) {
         const int saved = g.Board[i][j];
         g.Board[i][j] = p;
         g.Board[x][y] = Empty;
-        勢力調査(g);
+        const bool safe = kingSafe();
         g.Board[i][j] = saved;
         g.Board[x][y] = p;
-        if (g.ManInfluence[g.ComKingX][g.ComKingY] == 0) return true;
+        if (safe) return true;
       }
     }
   }
   return false;
 }
 
-// The same for MAN, without rebuilding the maps: the tried position is safe
-// when no COM piece can move onto the king's square.
+// COM's king is judged on the maps rebuilt for the tried position.
+bool comPieceDefends(Game& g) {
+  return pieceDefends(g, g.ComKingChecks, ComPawn, ComDragon, [&g] {
+    勢力調査(g);
+    return g.ManInfluence[g.ComKingX][g.ComKingY] == 0;
+  });
+}
+
+// MAN's without rebuilding the maps: the tried position is safe when no COM
+// piece can move onto the king's square.
 bool manPieceDefends(Game& g) {
-  const CheckSquares targets = collectChecks(g.ManKingChecks);
-  for (int x = 1; x <= BoardSize; ++x) {
-    for (int y = 1; y <= BoardSize; ++y) {
-      const int p = g.Board[x][y];
-      if (p < ManDragon || p > ManPawn) continue;
-      for (int t = 0; t < targets.count; ++t) {
-        const int i = targets.x[t];
-        const int j = targets.y[t];
-        if (移動チェック(g, x, y, i, j, p) != TrueValue) continue;
-        const int saved = g.Board[i][j];
-        g.Board[i][j] = p;
-        g.Board[x][y] = Empty;
-        const int reached = 詰めかMAN_COM移動(g);
-        g.Board[i][j] = saved;
-        g.Board[x][y] = p;
-        if (reached == FalseValue) return true;
-      }
-    }
-  }
-  return false;
+  return pieceDefends(g, g.ManKingChecks, ManDragon, ManPawn, [&g] { return 詰めかMAN_COM移動(g) == FalseValue; });
 }
 
 }  // namespace

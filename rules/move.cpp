@@ -1,13 +1,9 @@
 #include "rules/move.h"
 
-#include "ui/draw.h"
-
 namespace vudeve {
 
 namespace {
 
-constexpr int ManHandColumn = 11;
-constexpr int ComHandColumn = -1;
 
 constexpr bool onBoard(int v) { return v >= 1 && v <= BoardSize; }
 constexpr bool isHandIndex(int i) { return i >= 1 && i <= 7; }
@@ -27,7 +23,7 @@ constexpr HandSlot HandSlots[] = {
 // a move that would index outside the board or the hands is not applied.
 bool inBounds(int fromX, int fromY, int toX, int toY) {
   if (!onBoard(toX) || !onBoard(toY)) return false;
-  if (fromX == ManHandColumn) return isHandIndex(fromY - 2);
+  if (fromX == ManHandColumn) return isHandIndex(handIndexOfCell(fromX, fromY));
   if (fromX == ComHandColumn) return isHandIndex(fromY);
   return onBoard(fromX) && onBoard(fromY);
 }
@@ -48,18 +44,17 @@ void 駒移動(Game& g, int fromX, int fromY, int toX, int toY, int piece) {
   if (captured <= -10) {
     g.ComHandTotal += 1;
     駒取得(g, captured);
-    描画_敵持盤(g);
+    g.View->drawComHand(g);
   } else if (captured >= 10) {
     g.ManHandTotal += 1;
     駒取得(g, captured);
-    描画_自持盤(g);
+    g.View->drawManHand(g);
   }
 
   // The hand cell of a COM drop is drawn at row 8 - index.
   const int cellX = fromX;
   const int cellY = fromX == ComHandColumn ? 8 - fromY : fromY;
-  描画_絵(g, Empty, cellX, cellY);
-  描画_桝輪郭(g, BackColorIndex, cellX, cellY);
+  g.View->drawSquare(g, Empty, cellX, cellY);
 
   g.Board[toX][toY] = piece;
 
@@ -71,17 +66,16 @@ void 駒移動(Game& g, int fromX, int fromY, int toX, int toY, int piece) {
   if (fromX == ComHandColumn) {
     g.ComHandTotal -= 1;
     g.ComHand[fromY] -= 1;
-    描画_敵持盤(g);
+    g.View->drawComHand(g);
   } else if (fromX == ManHandColumn) {
     g.ManHandTotal -= 1;
-    g.ManHand[fromY - 2] -= 1;
-    描画_自持盤(g);
+    g.ManHand[handIndexOfCell(fromX, fromY)] -= 1;
+    g.View->drawManHand(g);
   } else {
     g.Board[fromX][fromY] = Empty;
   }
 
-  描画_絵(g, piece, toX, toY);
-  描画_桝輪郭(g, BackColorIndex, toX, toY);
+  g.View->drawSquare(g, piece, toX, toY);
 }
 
 void 駒取得(Game& g, int captured) {
@@ -109,7 +103,7 @@ bool standsOnBoard(const Game& g, int code) {
 }
 
 int 調査_駒成(Game& g, int fromX, int fromY, int toX, int toY, int piece) {
-  if (fromX == ComHandColumn || fromX == ManHandColumn) return FalseValue;
+  if (isHandColumn(fromX)) return FalseValue;
   bool may = false;
   switch (piece) {
     case ManPawn:

@@ -7,8 +7,6 @@ namespace vudeve {
 
 namespace {
 
-constexpr int ManHandColumn = 11;
-constexpr int ComHandColumn = -1;
 
 bool isKing(int code) { return code == ManKing || code == ComKing; }
 
@@ -55,16 +53,16 @@ void generateMoves(Game& g, bool man, MoveList& list) {
     }
   }
   const HandArray& hand = man ? g.ManHand : g.ComHand;
-  const int handColumn = man ? ManHandColumn : ComHandColumn;
+  const int column = handColumn(man);
   調査_2歩フラグ設定(g);
   for (int index = 1; index <= 7; ++index) {
     if (hand[index] <= 0) continue;
     const int piece = man ? ManHandPiece[index] : ComHandPiece[index];
-    const int fromY = man ? index + 2 : index;
+    const int fromY = handRow(man, index);
     for (int toX = 1; toX <= BoardSize; ++toX)
       for (int toY = 1; toY <= BoardSize; ++toY)
-        if (移動チェック(g, handColumn, fromY, toX, toY, piece) == TrueValue)
-          list.moves[list.size++] = {handColumn, fromY, toX, toY, piece};
+        if (移動チェック(g, column, fromY, toX, toY, piece) == TrueValue)
+          list.moves[list.size++] = {column, fromY, toX, toY, piece};
   }
 }
 
@@ -86,7 +84,7 @@ MoveUndo makeMove(Game& g, const Move& m) {
     g.ComHand[m.fromY] -= 1;
   } else if (m.fromX == ManHandColumn) {
     g.ManHandTotal -= 1;
-    g.ManHand[m.fromY - 2] -= 1;
+    g.ManHand[handIndexOfCell(m.fromX, m.fromY)] -= 1;
   } else {
     moved = g.Board[m.fromX][m.fromY];
     g.Board[m.fromX][m.fromY] = Empty;
@@ -101,7 +99,7 @@ void unmakeMove(Game& g, const Move& m, const MoveUndo& undo) {
     g.ComHand[m.fromY] += 1;
   } else if (m.fromX == ManHandColumn) {
     g.ManHandTotal += 1;
-    g.ManHand[m.fromY - 2] += 1;
+    g.ManHand[handIndexOfCell(m.fromX, m.fromY)] += 1;
   } else {
     g.Board[m.fromX][m.fromY] = undo.moved;
   }
@@ -192,7 +190,7 @@ void printPerft(std::ostream& out, Game& g, int depth, bool divide, MoveFilter f
   std::uint64_t total = depth <= 0 ? 1 : 0;
   for (const DivideLine& line : perft.divide(depth)) {
     const Move& m = line.move;
-    const int fromY = m.fromX == ManHandColumn ? m.fromY - 2 : m.fromY;
+    const int fromY = handIndexOfCell(m.fromX, m.fromY);
     out << m.fromX << ' ' << fromY << ' ' << m.toX << ' ' << m.toY << ' ' << m.piece << ' ' << line.count << "\n";
     total += line.count;
   }

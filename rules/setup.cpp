@@ -1,13 +1,26 @@
 #include "rules/setup.h"
 
-#include "ui/draw.h"
-
 namespace vudeve {
 
 namespace {
 // Back rank from column 1 to 9, as COM codes; MAN's is the same negated.
 constexpr int BackRank[10] = {0, ComLance, ComKnight, ComSilver, ComGold, ComKing, ComGold, ComSilver, ComKnight, ComLance};
 }  // namespace
+
+BoardMap evenBoard() {
+  BoardMap board{};
+  for (int x = 1; x <= BoardSize; ++x) {
+    board[x][3] = ComPawn;
+    board[x][7] = ManPawn;
+    board[x][1] = BackRank[x];
+    board[x][9] = -BackRank[x];
+  }
+  board[2][2] = ComRook;
+  board[8][2] = ComBishop;
+  board[2][8] = ManBishop;
+  board[8][8] = ManRook;
+  return board;
+}
 
 void 初期設定(Game& g) {
   g.HandicapGrade = 0;
@@ -35,19 +48,7 @@ void 初期設定(Game& g) {
     g.ComHand[i] = 0;
   }
 
-  for (int x = 1; x <= BoardSize; ++x)
-    for (int y = 1; y <= BoardSize; ++y) g.Board[x][y] = Empty;
-
-  for (int x = 1; x <= BoardSize; ++x) {
-    g.Board[x][3] = ComPawn;
-    g.Board[x][7] = ManPawn;
-    g.Board[x][1] = BackRank[x];
-    g.Board[x][9] = -BackRank[x];
-  }
-  g.Board[2][2] = ComRook;
-  g.Board[8][2] = ComBishop;
-  g.Board[2][8] = ManBishop;
-  g.Board[8][8] = ManRook;
+  g.Board = evenBoard();
 
   g.ManHandTotal = 0;
   g.ComHandTotal = 0;
@@ -56,7 +57,7 @@ void 初期設定(Game& g) {
     if (g.ComHand[i] > 0) g.ComHandTotal += g.ComHand[i];
   }
 
-  画面_再描画(g);
+  g.View->redrawWindow(g);
 }
 
 }  // namespace vudeve

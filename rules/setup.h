@@ -5,6 +5,9 @@
 
 namespace vudeve {
 
+// The board of the even position, COM at the top.
+BoardMap evenBoard();
+
 // Resets every game variable, lays out the even position and repaints the
 // window. Leaves ManSide, ComSide, Level, LastMoveNumber, the record and the
 // king squares as they are.

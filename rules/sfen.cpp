@@ -43,4 +43,9 @@ SfenPosition sfenOfGame(const Game& g) {
   return position;
 }
 
+std::string usiSquare(int x, int y) {
+  if (x < 1 || x > BoardSize || y < 1 || y > BoardSize) return {};
+  return {static_cast<char>('0' + 10 - x), static_cast<char>('a' + y - 1)};
+}
+
 }  // namespace vudeve

@@ -32,4 +32,8 @@ std::string writeSfen(const SfenPosition& position);
 // follows Turn (b before any game) and the move number is MoveCount + 1.
 SfenPosition sfenOfGame(const Game& g);
 
+// A square as SFEN and USI name it: "7g" for square (3, 7) of the board as
+// drawn; squares off the board give "".
+std::string usiSquare(int x, int y);
+
 }  // namespace vudeve

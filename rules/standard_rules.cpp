@@ -1,15 +1,13 @@
 #include "rules/standard_rules.h"
 
-#include "record/usi_notation.h"
 #include "rules/legality.h"
 #include "rules/move.h"
+#include "rules/sfen.h"
 
 namespace vudeve {
 
 namespace {
 
-constexpr int ManHandColumn = 11;
-constexpr int ComHandColumn = -1;
 
 // How many of each kind a set holds, by hand index 1..7 (pawn .. rook).
 constexpr int SetCount[8] = {0, 18, 4, 4, 4, 4, 2, 2};
@@ -43,7 +41,7 @@ bool hasSafeBoardMove(Game& g, bool man) {
 }
 
 bool isPawnDrop(const Move& m) {
-  return (m.fromX == ManHandColumn || m.fromX == ComHandColumn) && (m.piece == ManPawn || m.piece == ComPawn);
+  return isHandColumn(m.fromX) && (m.piece == ManPawn || m.piece == ComPawn);
 }
 
 }  // namespace

@@ -8,17 +8,17 @@ namespace {
 
 int mirrored(int coordinate) { return coordinate == 0 ? 0 : 10 - coordinate; }
 
-BoardMap turnedBoard(const BoardMap& board) {
+}  // namespace
+
+BoardMap turnedRound(const BoardMap& board) {
   BoardMap turned{};
   for (int x = 1; x <= BoardSize; ++x)
     for (int y = 1; y <= BoardSize; ++y) turned[10 - x][10 - y] = -board[x][y];
   return turned;
 }
 
-}  // namespace
-
 void turnPositionRound(Game& g) {
-  g.Board = turnedBoard(g.Board);
+  g.Board = turnedRound(g.Board);
   for (int i = 1; i <= 7; ++i) std::swap(g.ManHand[i], g.ComHand[i]);
   std::swap(g.ManHandTotal, g.ComHandTotal);
   // A king square never set stays 0 rather than becoming 10.
@@ -29,6 +29,6 @@ void turnPositionRound(Game& g) {
   g.ComKingY = mirrored(manY);
 }
 
-Placement turnedRound(const Placement& pieces) { return {turnedBoard(pieces.board), pieces.comHand, pieces.manHand}; }
+Placement turnedRound(const Placement& pieces) { return {turnedRound(pieces.board), pieces.comHand, pieces.manHand}; }
 
 }  // namespace vudeve

@@ -7,9 +7,11 @@
 
 namespace vudeve {
 
-// Board (x, y) -> (10 - x, 10 - y) with every code negated; the hands, their
-// totals and the king squares are exchanged to match. Twice gives back the
-// position it started from.
+// Board (x, y) -> (10 - x, 10 - y) with every code negated.
+BoardMap turnedRound(const BoardMap& board);
+
+// The board turned round; the hands, their totals and the king squares are
+// exchanged to match. Twice gives back the position it started from.
 void turnPositionRound(Game& g);
 
 // The pieces alone, turned the same way.

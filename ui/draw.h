@@ -41,4 +41,7 @@ void 描画_メッセージ(Game& g, int reason);
 void 描画_可視(Game& g, bool drive, bool dir, bool file);
 void 描画_棋譜_IO(Game& g, int mode);
 
+// The view that draws what the rules change (g.View), for a game on screen.
+BoardView& boardDrawing();
+
 }  // namespace vudeve

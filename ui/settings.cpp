@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_encoding.h"
 #include "ui/draw.h"
-#include "ui/text_encoding.h"
 
 namespace vudeve {
 namespace {

@@ -46,6 +46,20 @@ void prepareBoardForGame(Game& g) {
   描画_棋譜読込み部分消去(g);
 }
 
+// What 先手 and 後手 do alike before the sides are settled: a fresh board
+// after a finished game, the level shown, play against the computer from
+// the position shown, the record cut there.
+void startGameAgainstCom(Game& g) {
+  if (gameOver(g)) 初期設定(g);
+  prepareBoardForGame(g);
+  描画_レベル(g, g.Level);
+  描画_将棋盤桝(g);
+  g.SelectState = 0;
+  g.GameMode = ModeCom;
+  leaveRecordMode(g);
+  cutRecordAtShownPosition(g);
+}
+
 void levelClick(Game& g, int level) {
   描画_棋譜パネル消去(g);
   eraseLevelCells(g);
@@ -139,14 +153,7 @@ void START_Click(Game& g) {
 }
 
 void SENTE_Click(Game& g) {
-  if (gameOver(g)) 初期設定(g);
-  prepareBoardForGame(g);
-  描画_レベル(g, g.Level);
-  描画_将棋盤桝(g);
-  g.SelectState = 0;
-  g.GameMode = ModeCom;
-  leaveRecordMode(g);
-  cutRecordAtShownPosition(g);
+  startGameAgainstCom(g);
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   g.Timer1->setEnabled(true);
   if (g.Turn == NoSide || g.MoveCount == 0) {
@@ -170,15 +177,8 @@ void SENTE_Click(Game& g) {
 }
 
 void GOTE_Click(Game& g) {
-  if (gameOver(g)) 初期設定(g);
-  prepareBoardForGame(g);
-  描画_レベル(g, g.Level);
-  描画_将棋盤桝(g);
+  startGameAgainstCom(g);
   g.Timer1->setEnabled(true);
-  g.SelectState = 0;
-  g.GameMode = ModeCom;
-  leaveRecordMode(g);
-  cutRecordAtShownPosition(g);
   if (g.Turn == NoSide || g.MoveCount == 0) {
     g.GameStartTime = g.Time->now();
     g.ManSide = GoteSide;

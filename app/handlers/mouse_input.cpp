@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "engine/com_turn.h"
-#include "engine/influence.h"
 #include "record/notation.h"
 #include "record/record.h"
+#include "rules/influence.h"
 #include "rules/legality.h"
 #include "rules/mate.h"
 #include "rules/move.h"
@@ -123,7 +123,7 @@ void moveTo(Game& g, int Button, int col, int row) {
   g.MoveRec[6] = row;
 
   // A piece picked up from the other side's hand stand was only inspected.
-  if ((g.MoveRec[3] == -1 && g.Turn == g.ManSide) || (g.MoveRec[3] == 11 && g.Turn == g.ComSide)) {
+  if ((g.MoveRec[3] == ComHandColumn && g.Turn == g.ManSide) || (g.MoveRec[3] == ManHandColumn && g.Turn == g.ComSide)) {
     putDown(g);
     return;
   }
@@ -206,10 +206,11 @@ void pressOutsideBoard(Game& g, int col, int row) {
   }
   // With its outline and guidance gone, a held piece is no longer held: a
   // press anywhere but on a hand piece puts it down.
-  if (col == 11 && row >= 3 && row <= 9 && g.ManHand[row - 2] > 0) {
-    pickUpFromHand(g, 11, row, ManHandPiece[row - 2], g.ManSide);
-  } else if (col == -1 && row >= 1 && row <= 7 && g.ComHand[8 - row] > 0) {
-    pickUpFromHand(g, -1, row, ComHandPiece[8 - row], g.ComSide);
+  const int manIndex = handIndexOfCell(col, row);
+  if (col == ManHandColumn && manIndex >= 1 && manIndex <= 7 && g.ManHand[manIndex] > 0) {
+    pickUpFromHand(g, ManHandColumn, row, ManHandPiece[manIndex], g.ManSide);
+  } else if (col == ComHandColumn && row >= 1 && row <= 7 && g.ComHand[8 - row] > 0) {
+    pickUpFromHand(g, ComHandColumn, row, ComHandPiece[8 - row], g.ComSide);
   } else {
     g.SelectState = 0;
   }
@@ -259,6 +260,10 @@ void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
     return;
   }
   pressOutsideBoard(g, col, row);
+}
+
+void pressCell(Game& g, int button, double x, double y) {
+  Form_MouseDown(g, button, 0, BoardLeft + (x + 0.5) * CellWidth, BoardTop + (y + 0.5) * CellHeight);
 }
 
 }  // namespace vudeve

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "rules/game.h"
+#include "ui/draw.h"
 
 namespace vudeve::testing {
 
@@ -212,6 +213,7 @@ struct FakePlatform {
 
   void attach(Game& g) {
     g.Screen = &surface;
+    g.View = &boardDrawing();
     g.Messages = &messages;
     g.Time = &clock;
     g.Sound = &sound;

@@ -7,9 +7,7 @@
 namespace vudeve::testing {
 
 // Presses the centre of cell (x, y).
-inline void press(Game& g, double x, double y, int button = LeftButton) {
-  Form_MouseDown(g, button, 0, BoardLeft + (x + 0.5) * CellWidth, BoardTop + (y + 0.5) * CellHeight);
-}
+inline void press(Game& g, double x, double y, int button = LeftButton) { pressCell(g, button, x, y); }
 
 // A move by two presses: the piece, then its destination.
 inline void pressMove(Game& g, int fromX, int fromY, int toX, int toY, int button = LeftButton) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/handlers/record_panel_commands.h"
 #include "record/record.h"
 #include "record/record_file.h"
 #include "rules/game.h"

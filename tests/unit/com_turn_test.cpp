@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/com_turn.h"
-#include "engine/influence.h"
 #include "engine/tool_game.h"
+#include "rules/influence.h"
 #include "rules/position_text.h"
 #include "support/fakes.h"
 

@@ -5,8 +5,8 @@
 #include <ostream>
 
 #include "engine/evaluation.h"
-#include "engine/influence.h"
 #include "engine/probes.h"
+#include "rules/influence.h"
 #include "rules/mate.h"
 #include "support/board_builder.h"
 

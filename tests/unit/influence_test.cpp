@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/influence.h"
+#include "rules/influence.h"
 #include "rules/setup.h"
 #include "support/board_builder.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/influence.h"
 #include "engine/influence_text.h"
+#include "rules/influence.h"
 #include "support/board_builder.h"
 
 namespace vudeve {

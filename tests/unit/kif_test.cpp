@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "app/handlers/match_commands.h"
+#include "app/handlers/position_commands.h"
+#include "app/handlers/record_panel_commands.h"
 #include "record/kif_file.h"
+#include "record/kif_write.h"
 #include "record/record_file.h"
 #include "record/replay.h"
 #include "record/usi_notation.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/influence.h"
+#include "rules/influence.h"
 #include "rules/mate.h"
 #include "support/board_builder.h"
 

@@ -4,13 +4,14 @@
 
 #include "app/handlers/match_commands.h"
 #include "app/handlers/mouse_input.h"
+#include "app/handlers/record_panel_commands.h"
+#include "platform/text_encoding.h"
 #include "record/record_file.h"
 #include "rules/setup.h"
 #include "support/fakes.h"
 #include "support/presses.h"
 #include "support/temp_folder.h"
 #include "ui/clocks.h"
-#include "ui/text_encoding.h"
 
 namespace vudeve {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "engine/influence.h"
 #include "engine/probes.h"
+#include "rules/influence.h"
 #include "support/board_builder.h"
 
 namespace vudeve {

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/handlers/record_panel_commands.h"
+#include "platform/text_encoding.h"
 #include "record/notation.h"
 #include "record/record_line.h"
 #include "support/fakes.h"
 #include "support/record_helpers.h"
 #include "support/temp_folder.h"
-#include "ui/text_encoding.h"
 
 namespace vudeve {
 namespace {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/handlers/match_commands.h"
+#include "app/handlers/position_commands.h"
+#include "app/handlers/record_panel_commands.h"
 #include "record/record_file.h"
 #include "support/fakes.h"
 #include "support/presses.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_encoding.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
-#include "ui/text_encoding.h"
 
 namespace vudeve {
 namespace {

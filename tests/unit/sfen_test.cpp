@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/handlers/match_commands.h"
+#include "app/handlers/position_commands.h"
 #include "record/replay.h"
 #include "rules/setup.h"
 #include "support/fakes.h"

@@ -102,9 +102,9 @@ class SoundLibrary {
 // The record-file panel inside the main window: a drive list, a folder
 // list, a file list showing "*.棋譜", four text boxes and the RETURN button.
 // Paths are UTF-8. The window calls Drive1_Change, Dir1_Change, File1_Click
-// and Command1_Click (record/record_file.h) when the person picks a drive,
-// a folder or a file or presses RETURN; the setters below only show the
-// new path and never call back.
+// and Command1_Click (app/handlers/record_panel_commands.h) when the person
+// picks a drive, a folder or a file or presses RETURN; the setters below
+// only show the new path and never call back.
 enum class PanelText { Text1 = 1, Text2, Text3, Text4 };  // file name, title, first mover, second mover
 
 class RecordPanel {

@@ -1,4 +1,4 @@
-#include "ui/text_encoding.h"
+#include "platform/text_encoding.h"
 
 #include <iconv.h>
 

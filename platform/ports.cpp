@@ -1,4 +1,4 @@
-#include "ui/platform.h"
+#include "platform/ports.h"
 
 namespace vudeve {
 namespace {

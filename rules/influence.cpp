@@ -1,4 +1,4 @@
-#include "engine/influence.h"
+#include "rules/influence.h"
 
 #include <array>
 #include <cstddef>

@@ -1,0 +1,46 @@
+// The record-file panel: 棋譜 → 読込 and 書込, the drive and folder lists,
+// the file list and RETURN, with their messages. A file name ending in
+// ".kif" or ".kifu" asks for KIF instead of the game's own ".棋譜".
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/text_encoding.h"
+#include "record/kif_read.h"
+#include "rules/game.h"
+
+namespace vudeve {
+
+void KIFU_READ_Click(Game& g);
+void KIFU_WRITE_Click(Game& g);
+void Drive1_Change(Game& g);
+void Dir1_Change(Game& g);
+// RETURN: writes the record to the file named in Text1.
+void Command1_Click(Game& g);
+// Reads the file chosen in the file list.
+void File1_Click(Game& g);
+
+// Prints a header line of a record read from a file where the panel shows
+// it: line 1 the title, 2 the top player's name, 3 the bottom player's.
+void 描画_棋譜見出し(Game& g, int line, const std::string& text);
+// Ends the reading of a record of entries 0..last: replay starts at 0.
+void 設定_棋譜読込後(Game& g, int last);
+
+// The record 0..LastMoveNumber as KIF, with the title and the names typed
+// in the panel (Text3 the player who moved first); a name left empty is
+// the player's part. False, with the reason, when the record does not go
+// move by move.
+bool 変換_棋譜からKIF(const Game& g, std::vector<std::string>& lines, std::string& error);
+
+// Puts a record read from a KIF file into the game for replay, as the
+// panel does with a ".棋譜" file; record index 0 is the file's start
+// position, shown on the board.
+void 設定_KIF棋譜(Game& g, const KifRecord& record);
+
+// Both, for the panel: a file that cannot be read gets its message and
+// leaves the game as it was.
+void 読込_KIFファイル(Game& g, const std::filesystem::path& path, TextEncoding encoding);
+
+}  // namespace vudeve
