@@ -70,7 +70,9 @@ int runRecord(const std::vector<std::string>& args, std::ostream&, std::ostream&
   }
   KifRecord record;
   if (std::string error = 読込_KIF(in, *encoding, record); !error.empty()) return failure(err, "record", error);
-  if (name == RecordFileExtension) return failure(err, "record", NoFileNameMessage);
+  // The name as the panel would take it typed, without the extension.
+  const std::string typed = name.substr(0, name.size() - std::string(RecordFileExtension).size());
+  if (std::string problem = recordFileNameProblem(typed); !problem.empty()) return failure(err, "record", problem);
   if (record.entries.size() < 2) return failure(err, "record", NothingToSaveMessage);
 
   RecordFileContents contents;

@@ -46,6 +46,14 @@ std::string readRecordFile(const std::filesystem::path& path, RecordFileContents
   return {};
 }
 
+std::string recordFileNameProblem(const std::string& name) {
+  if (name.empty()) return "ﾌｧｲﾙ名が入力されていません";
+  // The name goes into a path: it must not lead out of the chosen folder.
+  if (name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
+    return "ﾌｧｲﾙ名に「/」や「\\」は使えません";
+  return {};
+}
+
 std::string writeRecordFile(const std::filesystem::path& path, const RecordFileContents& contents) {
   std::vector<std::string> lines = {contents.title, contents.topName, contents.bottomName};
   for (std::size_t k = 1; k < contents.entries.size(); ++k) lines.push_back(formatRecordLine(contents.entries[k]));

@@ -15,11 +15,10 @@ namespace vudeve {
 
 inline constexpr const char* RecordFileExtension = ".棋譜";
 
-// What the panel says of a file read whole that holds no move, of a record
-// with none to write and of a file name left empty.
+// What the panel says of a file read whole that holds no move, and of a
+// record with none to write.
 inline constexpr const char* NoRecordDataMessage = "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
 inline constexpr const char* NothingToSaveMessage = "保存するデータがありません";
-inline constexpr const char* NoFileNameMessage = "ﾌｧｲﾙ名が入力されていません";
 
 struct RecordFileContents {
   std::string title, topName, bottomName;
@@ -45,6 +44,10 @@ int 読込_棋譜ファイル(OpenRecordFile& file, std::string& line);
 // cannot be read (a path without a file name cannot; a bad line is named).
 // Trailing empty lines (an extra line end) are no record lines.
 std::string readRecordFile(const std::filesystem::path& path, RecordFileContents& contents);
+
+// What is wrong with a file name typed for a record to be written, "" when
+// nothing: it must not be empty nor lead out of the chosen folder.
+std::string recordFileNameProblem(const std::string& name);
 
 // Writes the headers and entries 1.. of the contents: "" or the message
 // that says why the file could not be written.

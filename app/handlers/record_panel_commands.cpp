@@ -24,9 +24,6 @@ void closePanel(Game& g) {
   描画_棋譜_IO(g, 1);
 }
 
-// The file name goes into a path: it must not lead out of the chosen folder.
-bool hasPathSeparator(const std::string& name) { return name.find_first_of(std::string("/\\\0", 3)) != std::string::npos; }
-
 std::filesystem::path inFileListFolder(const Game& g, const std::string& name) {
   return std::filesystem::path(g.Panel->fileListPath()) / name;
 }
@@ -74,13 +71,9 @@ void Drive1_Change(Game& g) {
 void Dir1_Change(Game& g) { g.Panel->setFileListPath(g.Panel->folderPath()); }
 
 void Command1_Click(Game& g) {
-  std::string name = g.Panel->text(PanelText::Text1);
-  if (name.empty()) {
-    message(g, NoFileNameMessage, "  ");
-    return;
-  }
-  if (hasPathSeparator(name)) {
-    message(g, "ﾌｧｲﾙ名に「/」や「\\」は使えません", "  ");
+  const std::string name = g.Panel->text(PanelText::Text1);
+  if (const std::string problem = recordFileNameProblem(name); !problem.empty()) {
+    message(g, problem, "  ");
     return;
   }
   if (g.LastMoveNumber < 1) {
