@@ -258,6 +258,31 @@ TEST_F(KifTest, HandMadeFileReadsIntoThePositionsWorkedOutByHand) {
   }
 }
 
+// A ".棋譜" file keeps no line for the start, yet every move's time comes
+// back from one, the first move's too.
+TEST_F(KifTest, MoveTimesSurviveATripThroughARecordFile) {
+  const std::vector<std::string> moves = {
+      "   1 ７六歩(77)   ( 0:16/00:00:16)",
+      "   2 ３四歩(33)   ( 0:05/00:00:05)",
+      "   3 ２六歩(27)   ( 1:02/00:01:18)",
+      "   4 ８四歩(83)   (10:00/00:10:05)",
+  };
+  std::vector<std::string> lines = {"手合割：平手", "先手：甲", "後手：乙", "手数----指手---------消費時間--"};
+  lines.insert(lines.end(), moves.begin(), moves.end());
+  writeBytes(folder / "in.kifu", joined(lines));
+  read("in.kifu");
+  write("trip");
+  ASSERT_EQ(lastMessage(), "棋譜を書き込みました");
+  初期設定(g);
+  read("trip.棋譜");
+  write("out.kifu");
+  ASSERT_EQ(lastMessage(), "棋譜を書き込みました");
+  std::vector<std::string> out;
+  ASSERT_EQ(readTextFile(folder / "out.kifu", out, TextEncoding::Utf8), TextFileStatus::Ok);
+  std::erase_if(out, [](const std::string& line) { return !line.starts_with("   "); });
+  EXPECT_EQ(out, moves);
+}
+
 TEST(KifHandicaps, NamedHandicapsReadAndWriteBack) {
   const struct {
     const char* name;
@@ -380,8 +405,8 @@ TEST_F(KifTest, CommandLineConvertsBothWays) {
   const CliRun kif = runCli("kif '" + (data / "golden.棋譜").string() + "'", folder);
   EXPECT_EQ(kif.status, 0) << kif.err;
   EXPECT_EQ(kif.out, joined({"棋戦：第1局　テスト対局", "手合割：平手", "先手：山田 花子", "後手：ｺﾝﾋﾟｭｰﾀ",
-                             "手数----指手---------消費時間--", "   1 ７六歩(77)   ( 0:00/00:00:00)",
-                             "   2 ３四歩(33)   ( 0:05/00:00:05)", "   3 ２二角成(88) (20:35/00:20:35)",
+                             "手数----指手---------消費時間--", "   1 ７六歩(77)   ( 0:12/00:00:12)",
+                             "   2 ３四歩(33)   ( 0:05/00:00:05)", "   3 ２二角成(88) (20:35/00:20:47)",
                              "まで3手で中断"},
                             "\r\n"));
 
