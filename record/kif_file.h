@@ -1,6 +1,8 @@
 // KIF files through the record-file panel: a file name ending in ".kif"
 // (code page 932) or ".kifu" (UTF-8) asks for KIF instead of the game's
-// own ".棋譜" format.
+// own ".棋譜" format. A file that declares its encoding, by a UTF-8
+// byte-order mark or a "#KIF version=2.0 encoding=…" line, is read in it
+// whatever its name.
 #pragma once
 
 #include <filesystem>
@@ -24,7 +26,8 @@ std::optional<TextEncoding> kifEncodingOf(const std::string& fileName);
 // move by move.
 bool 変換_棋譜からKIF(const Game& g, std::vector<std::string>& lines, std::string& error);
 
-// Reads and checks a whole KIF file: "" or the message that says why it
+// Reads and checks a whole KIF file, in `encoding` unless the file declares
+// its own: "" or the message that says why it
 // cannot be read (naming the line for a line that cannot be read or a move
 // that is impossible where it stands).
 std::string 読込_KIF(const std::filesystem::path& path, TextEncoding encoding, KifRecord& record);
