@@ -32,9 +32,10 @@ struct KifError {
 };
 
 // Reads decoded lines up to the first 変化, the まで line or the end of the
-// file; the main line's moves end at an end word (投了, 中断, 封じ手, …). Comments (*), bookmarks (&) and
-// headers it does not use are passed over. Returns the first line that
-// cannot be read or holds a move impossible in the position reached.
+// file; the moves of the main line end at an end word (投了, 中断, 封じ手,
+// …). Comments (*), bookmarks (&) and headers it does not use are passed
+// over. Returns the first line that cannot be read or holds a move
+// impossible in the position reached.
 std::optional<KifError> readKif(const std::vector<std::string>& lines, KifRecord& record);
 
 // A game of more moves than this is no game; the file is refused.
