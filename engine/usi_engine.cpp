@@ -29,6 +29,16 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
   }
 }
 
+// The host's own text in an answer, cut short: a line of a megabyte sent
+// back would flood its log. Cut before a UTF-8 character, not inside one.
+std::string quoted(std::string_view text) {
+  constexpr std::size_t Longest = 40;
+  if (text.size() <= Longest) return "'" + std::string(text) + "'";
+  std::size_t end = Longest;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return "'" + std::string(text.substr(0, end)) + "...'";
+}
+
 std::string joined(const std::vector<std::string_view>& words, std::size_t from, std::size_t to) {
   std::string text;
   for (std::size_t i = from; i < to; ++i) text += (i > from ? " " : "") + std::string(words[i]);
@@ -57,6 +67,20 @@ std::vector<StandardMove> standardMoves(Game& g, bool man, MoveList& list) {
   return moves;
 }
 
+// The move the host names, if it is one of standard shogi for the side to
+// move: the one move is checked, not found among all of them, so that a
+// long game reads in at once.
+std::optional<Move> standardMoveOf(Game& g, bool man, const UsiMove& usi, MoveList& list) {
+  const int fromX = usi.drop ? (man ? ManHandColumn : ComHandColumn) : usi.fromX;
+  const int fromY = usi.drop ? (man ? usi.handIndex + 2 : usi.handIndex) : usi.fromY;
+  const std::optional<Move> move = generatedMove(g, man, fromX, fromY, usi.toX, usi.toY, usi.promote);
+  if (!move) return std::nullopt;
+  list.moves[0] = *move;
+  list.size = 1;
+  keepStandardMoves(g, man, list);
+  return list.size == 1 ? move : std::nullopt;
+}
+
 // The same move on the board turned half round.
 UsiMove turnedBack(UsiMove usi) {
   if (!usi.drop) {
@@ -83,7 +107,7 @@ std::optional<SfenPosition> readHostPosition(const std::vector<std::string_view>
     return std::nullopt;
   }
   if (at < words.size() && words[at] != "moves") {
-    error = "'" + std::string(words[at]) + "' after the position, where moves or nothing belongs";
+    error = quoted(words[at]) + " after the position, where moves or nothing belongs";
     return std::nullopt;
   }
 
@@ -95,14 +119,12 @@ std::optional<SfenPosition> readHostPosition(const std::vector<std::string_view>
   }
   for (std::size_t i = at + 1; i < words.size(); ++i) {
     const std::optional<UsiMove> wanted = parseUsiMove(words[i]);
-    const std::vector<StandardMove> moves = standardMoves(*g, position.blackToMove, list);
-    const auto found = std::find_if(moves.begin(), moves.end(),
-                                    [&](const StandardMove& m) { return wanted && m.usi == *wanted; });
-    if (found == moves.end()) {
-      error = "move " + std::to_string(i - at) + " '" + std::string(words[i]) + "' is not a legal move there";
+    const std::optional<Move> move = wanted ? standardMoveOf(*g, position.blackToMove, *wanted, list) : std::nullopt;
+    if (!move) {
+      error = "move " + std::to_string(i - at) + " " + quoted(words[i]) + " is not a legal move there";
       return std::nullopt;
     }
-    makeMove(*g, found->move);
+    makeMove(*g, *move);
     position.blackToMove = !position.blackToMove;
     position.moveNumber += 1;
   }
@@ -191,7 +213,7 @@ void UsiEngine::setOption(const std::vector<std::string_view>& words) {
   int level = 0;
   const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), level);
   if (ec != std::errc() || end != value.data() + value.size() || level < 1 || level > 3) {
-    send("info string error: Level wants 1, 2 or 3, not '" + value + "'");
+    send("info string error: Level wants 1, 2 or 3, not " + quoted(value));
     return;
   }
   level_ = level;

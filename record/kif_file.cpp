@@ -1,7 +1,7 @@
 #include "record/kif_file.h"
 
 #include <algorithm>
-
+#include <fstream>
 
 namespace vudeve {
 namespace {
@@ -10,7 +10,8 @@ namespace {
 // a whole line of anything.
 constexpr std::size_t QuotedCharacters = 40;
 
-bool endsWithLetters(const std::string& name, std::string_view ending) {
+// `ending` in lower case.
+bool endsWithLetters(std::string_view name, std::string_view ending) {
   if (name.size() < ending.size()) return false;
   return std::equal(ending.begin(), ending.end(), name.end() - static_cast<std::ptrdiff_t>(ending.size()),
                     [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
@@ -33,6 +34,39 @@ std::string unreadable(TextFileStatus status) {
   }
 }
 
+bool sameLetters(std::string_view text, std::string_view lower) {
+  return text.size() == lower.size() && endsWithLetters(text, lower);
+}
+
+// The encoding the file itself declares: a UTF-8 byte-order mark, or an
+// "encoding=" in a "#KIF version=2.0 encoding=UTF-8" line among the comment
+// lines it begins with. Their bytes are ASCII in either encoding, and no
+// Shift_JIS byte is a line end, so they are found before decoding.
+std::optional<TextEncoding> declaredEncoding(const std::filesystem::path& path) {
+  constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+  constexpr std::size_t LookedAt = 4096;
+  std::ifstream file(path, std::ios::binary);
+  std::string start(LookedAt, '\0');
+  file.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<std::size_t>(file.gcount()));
+  if (start.starts_with(ByteOrderMark)) return TextEncoding::Utf8;
+  for (std::size_t at = 0; at < start.size() && start[at] == '#';) {
+    const std::size_t end = std::min(start.find_first_of("\r\n", at), start.size());
+    const std::string_view line = std::string_view(start).substr(at, end - at);
+    constexpr std::string_view Key = "encoding=";
+    if (const std::size_t key = line.find(Key); line.starts_with("#KIF") && key != std::string_view::npos) {
+      std::string_view value = line.substr(key + Key.size());
+      value = value.substr(0, value.find_first_of(" \t"));
+      if (sameLetters(value, "utf-8") || sameLetters(value, "utf8")) return TextEncoding::Utf8;
+      for (std::string_view name : {"shift_jis", "sjis", "cp932", "windows-31j", "ms932"})
+        if (sameLetters(value, name)) return TextEncoding::CodePage932;
+    }
+    at = start.find_first_not_of("\r\n", end);
+    if (at == std::string::npos) break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<TextEncoding> kifEncodingOf(const std::string& fileName) {
@@ -43,6 +77,7 @@ std::optional<TextEncoding> kifEncodingOf(const std::string& fileName) {
 
 std::string 読込_KIF(const std::filesystem::path& path, TextEncoding encoding, KifRecord& record) {
   std::vector<std::string> lines;
+  encoding = declaredEncoding(path).value_or(encoding);
   if (const TextFileStatus status = readTextFile(path, lines, encoding); status != TextFileStatus::Ok)
     return unreadable(status) + "\r" + path.string();
   const std::optional<KifError> error = readKif(lines, record);

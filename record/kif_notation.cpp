@@ -24,8 +24,10 @@ constexpr std::array<PieceNames, 14> Names = {{
 // Other spellings that readers meet.
 constexpr PieceNames Aliases[] = {{ComKing, "王", "王"}, {ComDragon, "竜", "竜"}};
 
-// The standard handicaps, as the steps of our handicap grades (bit s: the
-// top player's piece of step s is missing). 平手 lacks nothing.
+// The handicaps Kifu for Windows names, as the steps of our handicap grades
+// (bit s: the top player's piece of step s is missing). 平手 lacks nothing.
+// Left and right are the top player's own: his left lance stands on 1一,
+// his left knight on 2一, his left silver on 3一.
 struct Handicap {
   std::string_view name;
   unsigned steps;
@@ -39,8 +41,13 @@ constexpr Handicap Handicaps[] = {
     {"右香落ち", 1u << 4},
     {"飛香落ち", 1u << 2 | 1u << 3},
     {"二枚落ち", stepsUpTo(2)},
+    {"三枚落ち", stepsUpTo(3)},
     {"四枚落ち", stepsUpTo(4)},
+    {"五枚落ち", stepsUpTo(4) | 1u << 6},
+    {"左五枚落ち", stepsUpTo(5)},
     {"六枚落ち", stepsUpTo(6)},
+    {"左七枚落ち", stepsUpTo(7)},
+    {"右七枚落ち", stepsUpTo(6) | 1u << 8},
     {"八枚落ち", stepsUpTo(8)},
     {"十枚落ち", stepsUpTo(10)},
 };

@@ -17,8 +17,8 @@ using kif::Top;
 constexpr std::string_view FullWidthSpace = "　";
 
 // Words that end the game in a move line; the moves before them stand.
-constexpr std::string_view EndWords[] = {"投了",     "中断",     "詰み",     "不詰",     "千日手", "持将棋", "切れ負け",
-                                         "時間切れ", "反則勝ち", "反則負け", "入玉勝ち", "不戦勝", "不戦敗"};
+constexpr std::string_view EndWords[] = {"投了",     "中断",     "詰み",     "不詰",     "千日手",   "持将棋", "切れ負け",
+                                         "時間切れ", "反則勝ち", "反則負け", "入玉勝ち", "不戦勝",   "不戦敗", "封じ手"};
 
 bool take(std::string_view& text, std::string_view word) {
   if (!text.starts_with(word)) return false;
@@ -91,7 +91,7 @@ constexpr ModifierWord ModifierWords[] = {{"右", Right}, {"左", Left}, {"直",
 
 struct MoveLine {
   long long number = 0;
-  bool end = false;
+  std::string_view endWord;  // one of EndWords: the line ends the game
   bool same = false;  // 同: the destination of the move before
   int toX = 0, toY = 0;
   int piece = 0;  // positive code of the piece named
@@ -101,9 +101,10 @@ struct MoveLine {
   long long seconds = 0;
 };
 
-// "( m:ss/h:mm:ss)" with the total optional. Only the move's time is kept,
-// its seconds below 60 so that it is written again as it was read; the
-// total, the sum of the times, may have any number of hours.
+// "( m:ss/h:mm:ss)" with the total optional, blanks allowed inside the
+// brackets and around the slash ("(00:31 / 00:00:31)"). Only the move's
+// time is kept, its seconds below 60 so that it is written again as it was
+// read; its minutes and the total's hours may have any width.
 bool takeTime(std::string_view& text, long long& seconds) {
   if (!take(text, "(")) return false;
   skipBlanks(text);
@@ -112,14 +113,28 @@ bool takeTime(std::string_view& text, long long& seconds) {
   const std::optional<long long> rest = takeNumber(text, 2);
   if (!rest || *rest >= 60) return false;
   seconds = *minutes * 60 + *rest;
+  skipBlanks(text);
   if (take(text, "/")) {
+    skipBlanks(text);
     for (int part = 0; part < 3; ++part) {
       if (text.empty() || !isDigit(text[0])) return false;
       while (!text.empty() && isDigit(text[0])) text.remove_prefix(1);
       if (part < 2 && !take(text, ":")) return false;
     }
+    skipBlanks(text);
   }
   return take(text, ")");
+}
+
+// A square: a file digit, full-width or ASCII, then a kanji rank ("７六").
+// False, with x and y as they were, when there is none.
+bool takeSquare(std::string_view& text, int& x, int& y) {
+  const int file = takeFile(text);
+  const int rank = takeRank(text);
+  if (file == 0 || rank == 0) return false;
+  x = 10 - file;
+  y = rank;
+  return true;
 }
 
 bool parseMoveLine(std::string_view text, MoveLine& m) {
@@ -129,20 +144,18 @@ bool parseMoveLine(std::string_view text, MoveLine& m) {
   const std::size_t before = text.size();
   skipBlanks(text);
   if (text.size() == before) return false;
+  // Whatever follows an end word, its time as a rule, is not needed.
   for (std::string_view word : EndWords) {
     if (text.starts_with(word)) {
-      m.end = true;
+      m.endWord = word;
       return true;
     }
   }
   if (take(text, "同")) {
     m.same = true;
     skipBlanks(text);
-  } else {
-    const int file = takeFile(text);
-    m.toY = takeRank(text);
-    if (file == 0 || m.toY == 0) return false;
-    m.toX = 10 - file;
+  } else if (!takeSquare(text, m.toX, m.toY)) {
+    return false;
   }
   std::size_t length = 0;
   m.piece = kif::readPieceName(text, length);
@@ -273,13 +286,23 @@ class Reader {
       const std::size_t number = i + 1;
       const std::string_view text = trimmed(lines[i]);
       if (text.empty() || text[0] == '#' || text[0] == '*' || text[0] == '&') continue;
-      if (text.starts_with("変化") || text.starts_with("まで")) break;
+      if (text.starts_with("変化")) break;
+      if (text.starts_with("まで")) {
+        record_.summary = text;
+        break;
+      }
+      // After the end word only the summary line is looked for.
+      if (!record_.endWord.empty()) continue;
       if (isDigit(text[0])) {
         if (!started_)
           if (std::optional<KifError> error = begin(number)) return error;
         MoveLine m;
         if (!parseMoveLine(text, m)) return KifError{number, "指し手の形式ではありません"};
-        if (m.end) break;
+        if (!m.endWord.empty()) {
+          record_.endWord = m.endWord;
+          record_.endMoveNumber = m.number;
+          continue;
+        }
         if (std::optional<std::string> reason = play(m)) return KifError{number, *reason};
         continue;
       }
@@ -312,6 +335,10 @@ class Reader {
       const std::optional<long long> moves = takeNumber(text, 9);
       if (!moves) return KifError{number, "手数が読めません"};
       expected_ = *moves + 1;
+      // A diagram's last move ("手数＝3  ▲２二角成(88)  まで") is the one a
+      // 同 in the first move line refers to.
+      skipBlanks(text);
+      if (take(text, "▲") || take(text, "△") || take(text, "☗") || take(text, "☖")) takeSquare(text, lastX_, lastY_);
     }
     const std::size_t colon = text.find("：");
     if (colon == std::string_view::npos) return std::nullopt;

@@ -16,10 +16,16 @@
 namespace vudeve {
 
 struct KifRecord {
-  KifHeader header;  // the result is not read: winner stays 0
+  KifHeader header;  // winner stays 0: the result is in endWord and summary
   int firstMover = kif::Bottom;
   // Entry k is the position after k moves, the clocks those of the file.
   std::vector<RecordEntry> entries;
+  // The word that ended the main line (投了, 中断, 封じ手, …) and the number
+  // of its line; "" and 0 when the moves just stop.
+  std::string endWord;
+  long long endMoveNumber = 0;
+  // The line that sums the game up, "まで2手で後手の勝ち", "" when none.
+  std::string summary;
 };
 
 struct KifError {
@@ -27,10 +33,11 @@ struct KifError {
   std::string reason;
 };
 
-// Reads decoded lines up to the first 変化, an end of the game (投了, 中断,
-// 詰み, まで…) or the end of the file. Comments (*), bookmarks (&) and
-// headers it does not use are passed over. Returns the first line that
-// cannot be read or holds a move impossible in the position reached.
+// Reads decoded lines up to the first 変化, the まで line or the end of the
+// file; the moves of the main line end at an end word (投了, 中断, 封じ手,
+// …). Comments (*), bookmarks (&) and headers it does not use are passed
+// over. Returns the first line that cannot be read or holds a move
+// impossible in the position reached.
 std::optional<KifError> readKif(const std::vector<std::string>& lines, KifRecord& record);
 
 // A game of more moves than this is no game; the file is refused.

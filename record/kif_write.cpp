@@ -169,9 +169,15 @@ bool formatKif(const std::vector<RecordEntry>& record, const KifHeader& header, 
   ThinkingTime clocks[2];
   for (std::size_t i = 0; i < moves.size(); ++i) {
     const SnapshotMove& m = moves[i];
-    const RecordEntry& before = entries[i];
-    ThinkingTime& clock = clocks[kif::ownerOf(m.piece) == Bottom ? 0 : 1];
-    const long long seconds = clock.add(before.manAfter - before.manBefore + before.comAfter - before.comBefore);
+    // A move's time is how far the mover's clock moved on between the
+    // positions before and after it. Entry 0 is no line of a ".棋譜" file,
+    // so its after-move clocks, the first move's time, do not survive one;
+    // entry 1's before-move clocks, the same totals, do.
+    const bool bottom = kif::ownerOf(m.piece) == Bottom;
+    const RecordEntry &before = entries[i], &after = entries[i + 1];
+    ThinkingTime& clock = clocks[bottom ? 0 : 1];
+    const long long seconds =
+        clock.add(bottom ? after.manBefore - before.manBefore : after.comBefore - before.comBefore);
     const std::string text = moveText(m, i > 0 ? &moves[i - 1] : nullptr);
     const int padding = std::max(MoveColumns - displayColumns(text), 1);
     lines.push_back(printed("%4zu ", i + 1) + text + std::string(padding, ' ') + timeText(seconds, clock.shown));

@@ -167,7 +167,6 @@ bool FieldReader::number(int largest, int& value, const std::string& what) {
     value = value * 10 + (text_[at_] - '0');
     if (value > largest) return failAt(start, what + " is above " + std::to_string(largest));
   }
-  if (value == 0) return failAt(start, what + " must be 1 or more");
   return true;
 }
 

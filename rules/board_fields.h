@@ -36,7 +36,7 @@ class FieldReader {
   bool hands(HandArray& manHand, HandArray& comHand);
   // 'b' or 'w' standing alone: firstToMove is true for 'b'.
   bool side(bool& firstToMove);
-  // A whole number from 1 to `largest`.
+  // A whole number from 0 to `largest`.
   bool number(int largest, int& value, const std::string& what);
   bool fail(const std::string& reason) { return failAt(at_, reason); }
 

@@ -66,6 +66,31 @@ void generateMoves(Game& g, bool man, MoveList& list) {
   }
 }
 
+std::optional<Move> generatedMove(Game& g, bool man, int fromX, int fromY, int toX, int toY, bool promote) {
+  auto onBoard = [](int x, int y) { return x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize; };
+  if (!onBoard(toX, toY)) return std::nullopt;
+  const int handColumn = man ? ManHandColumn : ComHandColumn;
+  if (fromX == handColumn) {
+    const int index = man ? fromY - 2 : fromY;
+    const HandArray& hand = man ? g.ManHand : g.ComHand;
+    if (promote || index < 1 || index > 7 || hand[index] <= 0) return std::nullopt;
+    const int piece = man ? ManHandPiece[index] : ComHandPiece[index];
+    調査_2歩フラグ設定(g);
+    if (移動チェック(g, handColumn, fromY, toX, toY, piece) != TrueValue) return std::nullopt;
+    return Move{handColumn, fromY, toX, toY, piece};
+  }
+  if (!onBoard(fromX, fromY)) return std::nullopt;
+  const int piece = g.Board[fromX][fromY];
+  if (!(man ? piece <= -10 : piece >= 10) || 移動チェック(g, fromX, fromY, toX, toY, piece) != TrueValue)
+    return std::nullopt;
+  // As addBoardMoves: unpromoted only where the piece keeps a move, promoted
+  // only where it may promote.
+  const bool mayPromote = 調査_駒成(g, fromX, fromY, toX, toY, piece) == TrueValue;
+  if (promote) return mayPromote ? std::optional<Move>(Move{fromX, fromY, toX, toY, g.PromotedCode}) : std::nullopt;
+  if (mayPromote && 移動後チェック(toY, piece) != TrueValue) return std::nullopt;
+  return Move{fromX, fromY, toX, toY, piece};
+}
+
 bool isCapture(const Game& g, const Move& m) { return g.Board[m.toX][m.toY] != Empty; }
 
 MoveUndo makeMove(Game& g, const Move& m) {

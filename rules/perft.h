@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -35,6 +36,12 @@ struct MoveList {
 // kings; the caller decides whether the position is over. Rewrites
 // PromotedCode and the pawn-file flags.
 void generateMoves(Game& g, bool man, MoveList& list);
+
+// The one move generateMoves would list from (fromX, fromY) to (toX, toY),
+// promoted or not, found without listing the others; nothing when it lists
+// no such move. A drop comes from the mover's hand column and row, as in
+// Move. Rewrites PromotedCode and the pawn-file flags.
+std::optional<Move> generatedMove(Game& g, bool man, int fromX, int fromY, int toX, int toY, bool promote);
 
 // Whether the move takes a piece.
 bool isCapture(const Game& g, const Move& m);

@@ -22,7 +22,8 @@ struct SfenPosition {
   int moveNumber = 1;
 };
 
-// The move number may be left out (1), as many programs allow. Malformed
+// The move number may be left out (1), as many programs allow, and may be
+// 0, as some hosts send and other engines take; it is kept as read. Malformed
 // text puts in `error` the character index (from 0) and the reason.
 bool readSfen(std::string_view text, SfenPosition& position, std::string& error);
 std::string writeSfen(const SfenPosition& position);

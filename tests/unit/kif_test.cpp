@@ -261,6 +261,114 @@ TEST_F(KifTest, HandMadeFileReadsIntoThePositionsWorkedOutByHand) {
   }
 }
 
+// Files as other programs write them, each read whole as the panel reads
+// it: blanks in the times, the end words, the encoding the file declares, a
+// diagram that ends with a move, a start of the writer's own.
+TEST_F(KifTest, ReadsFilesAsOtherProgramsWriteThem) {
+  struct Row {
+    std::string what, file, bytes;
+    std::size_t moves;
+    std::string endWord;
+    long long endMove;
+    std::string summary;
+    std::string last;                  // the position after the last move; "" not looked at
+    double bottomSeconds, topSeconds;  // the clocks after the last move
+  };
+  const std::string header = "手合割：平手\r\n先手：甲\r\n後手：乙\r\n手数----指手---------消費時間--\r\n";
+  const std::string twoMoves = header + joined({"   1 ７六歩(77)", "   2 ３四歩(33)"});
+  const std::string afterTwo = "lnsgkgsnl/1r5b1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL -";
+  const std::vector<std::string> withoutKnights = {
+      "  ９ ８ ７ ６ ５ ４ ３ ２ １",   "+---------------------------+", "|v香 ・v銀v金v玉v金v銀 ・v香|一",
+      "| ・v飛 ・ ・ ・ ・ ・v角 ・|二", "|v歩v歩v歩v歩v歩v歩v歩v歩v歩|三", "| ・ ・ ・ ・ ・ ・ ・ ・ ・|四",
+      "| ・ ・ ・ ・ ・ ・ ・ ・ ・|五", "| ・ ・ ・ ・ ・ ・ ・ ・ ・|六", "| 歩 歩 歩 歩 歩 歩 歩 歩 歩|七",
+      "| ・ 角 ・ ・ ・ ・ ・ 飛 ・|八", "| 香 桂 銀 金 玉 金 銀 桂 香|九", "+---------------------------+"};
+  std::vector<Row> rows = {
+      {"Shogidokoro's times, blanks around the slash, minutes and hours of any width", "times.kifu",
+       header + joined({"   1 ７六歩(77)      (00:31 / 00:00:31)", "   2 ３四歩(33)      ( 1:05 / 0:01:05 )",
+                        "   3 ２六歩(27)      (120:00 / 2:00:31)"}),
+       3, "", 0, "", "", 7231, 65},
+      {"封じ手 with its time", "sealed.kifu",
+       header + joined({"   1 ７六歩(77)   ( 0:10/00:00:10)", "   2 封じ手       (25:00/04:07:00)"}), 1, "封じ手", 2, "", "",
+       10, 0},
+      {"投了, then the summary line and a variation", "resigned.kifu",
+       twoMoves + joined({"   3 投了", "まで2手で後手の勝ち", "", "変化：2手", "   2 ８四歩(83)"}), 2, "投了", 3,
+       "まで2手で後手の勝ち", afterTwo, 0, 0},
+      {"the summary line alone", "summary.kifu", twoMoves + joined({"まで2手で中断", "   3 ２六歩(27)"}), 2, "", 0,
+       "まで2手で中断", afterTwo, 0, 0},
+      {"UTF-8 with a byte-order mark, named .kif", "marked.kif", "\xEF\xBB\xBF" + twoMoves, 2, "", 0, "", afterTwo, 0, 0},
+      {"UTF-8 declared in the first line, named .kif", "declared.kif", "#KIF version=2.0 encoding=UTF-8\r\n" + twoMoves, 2,
+       "", 0, "", afterTwo, 0, 0},
+      {"Shift_JIS declared in a comment line, named .kifu", "declared.kifu",
+       *toCodePage932("# ---- 棋譜ファイル ----\r\n#KIF version=2.0 encoding=Shift_JIS\r\n" + twoMoves), 2, "", 0, "",
+       afterTwo, 0, 0},
+      {"同 after a diagram's last move", "bod.kifu",
+       joined({"後手の持駒：なし", "  ９ ８ ７ ６ ５ ４ ３ ２ １", "+---------------------------+",
+               "|v香v桂v銀v金v玉v金v銀v桂v香|一", "| ・v飛 ・ ・ ・ ・ ・ 馬 ・|二", "|v歩v歩v歩v歩v歩v歩 ・v歩v歩|三",
+               "| ・ ・ ・ ・ ・ ・v歩 ・ ・|四", "| ・ ・ ・ ・ ・ ・ ・ ・ ・|五", "| ・ ・ 歩 ・ ・ ・ ・ ・ ・|六",
+               "| 歩 歩 ・ 歩 歩 歩 歩 歩 歩|七", "| ・ ・ ・ ・ ・ ・ ・ 飛 ・|八", "| 香 桂 銀 金 玉 金 銀 桂 香|九",
+               "+---------------------------+", "先手の持駒：角", "手数＝3  ▲２二角成(88)  まで", "", "後手番",
+               "   4 同　銀(31)", "   5 ４五角打"}),
+       2, "", 0, "", "lnsgkg1nl/1r5s1/pppppp1pp/6p2/5B3/2P6/PP1PPPPPP/7R1/LNSGKGSNL b", 0, 0},
+      {"その他 with a diagram, 上手 first", "other.kifu",
+       "手合割：その他\r\n上手の持駒：なし\r\n" + joined(withoutKnights) +
+           joined({"下手の持駒：なし", "上手番", "手数----指手---------消費時間--", "   1 ５二玉(51)"}),
+       1, "", 0, "", "l1sg1gs1l/1r2k2b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL -", 0, 0},
+  };
+  // Every end word ends the main line, a time after it or not; what
+  // follows is no move.
+  const char* endWords[] = {"投了",     "中断",     "千日手",   "持将棋", "切れ負け", "反則勝ち", "反則負け",
+                            "入玉勝ち", "不戦勝",   "不戦敗",   "詰み",   "不詰",     "封じ手"};
+  for (std::size_t i = 0; i < std::size(endWords); ++i) {
+    const std::string line = std::string("   3 ") + endWords[i] + (i % 2 ? "   ( 0:03/00:00:03)" : "");
+    rows.push_back({line, "end.kifu", twoMoves + joined({line, "   4 これは指し手ではない"}), 2, endWords[i], 3, "",
+                    afterTwo, 0, 0});
+  }
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    writeBytes(folder / row.file, row.bytes);
+    KifRecord record;
+    ASSERT_EQ(読込_KIF(folder / row.file, *kifEncodingOf(row.file), record), "");
+    ASSERT_EQ(record.entries.size(), row.moves + 1);
+    EXPECT_EQ(record.endWord, row.endWord);
+    EXPECT_EQ(record.endMoveNumber, row.endMove);
+    EXPECT_EQ(record.summary, row.summary);
+    const RecordEntry& last = record.entries.back();
+    if (!row.last.empty()) {
+      const RecordEntry expected = positionOf(row.last);
+      EXPECT_EQ(last.board, expected.board);
+      EXPECT_EQ(last.manHand, expected.manHand);
+      EXPECT_EQ(last.comHand, expected.comHand);
+    }
+    EXPECT_EQ(last.manBefore, row.bottomSeconds);
+    EXPECT_EQ(last.comBefore, row.topSeconds);
+  }
+}
+
+// A ".棋譜" file keeps no line for the start, yet every move's time comes
+// back from one, the first move's too.
+TEST_F(KifTest, MoveTimesSurviveATripThroughARecordFile) {
+  const std::vector<std::string> moves = {
+      "   1 ７六歩(77)   ( 0:16/00:00:16)",
+      "   2 ３四歩(33)   ( 0:05/00:00:05)",
+      "   3 ２六歩(27)   ( 1:02/00:01:18)",
+      "   4 ８四歩(83)   (10:00/00:10:05)",
+  };
+  std::vector<std::string> lines = {"手合割：平手", "先手：甲", "後手：乙", "手数----指手---------消費時間--"};
+  lines.insert(lines.end(), moves.begin(), moves.end());
+  writeBytes(folder / "in.kifu", joined(lines));
+  read("in.kifu");
+  write("trip");
+  ASSERT_EQ(lastMessage(), "棋譜を書き込みました");
+  初期設定(g);
+  read("trip.棋譜");
+  write("out.kifu");
+  ASSERT_EQ(lastMessage(), "棋譜を書き込みました");
+  std::vector<std::string> out;
+  ASSERT_EQ(readTextFile(folder / "out.kifu", out, TextEncoding::Utf8), TextFileStatus::Ok);
+  std::erase_if(out, [](const std::string& line) { return !line.starts_with("   "); });
+  EXPECT_EQ(out, moves);
+}
+
 TEST(KifHandicaps, NamedHandicapsReadAndWriteBack) {
   const struct {
     const char* name;
@@ -276,6 +384,12 @@ TEST(KifHandicaps, NamedHandicapsReadAndWriteBack) {
       {"六枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}, {8, 1}}},
       {"八枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}, {8, 1}, {3, 1}, {7, 1}}},
       {"十枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}, {8, 1}, {3, 1}, {7, 1}, {4, 1}, {6, 1}}},
+      // Left and right are the top player's own: his left lance is on 1一.
+      {"三枚落ち", {{2, 2}, {8, 2}, {9, 1}}},
+      {"五枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}}},
+      {"左五枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {8, 1}}},
+      {"左七枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}, {8, 1}, {7, 1}}},
+      {"右七枚落ち", {{2, 2}, {8, 2}, {1, 1}, {9, 1}, {2, 1}, {8, 1}, {3, 1}}},
   };
   for (const auto& h : handicaps) {
     SCOPED_TRACE(h.name);
@@ -325,7 +439,7 @@ TEST_F(KifTest, BrokenFileLeavesTheGameAsItWas) {
       {joined({"   1 ７六歩(77)", "   3 ３四歩(33)"}), "棋譜ﾌｧｲﾙの 2 行目が読めません：手数が続いていません（2手目のはずです）"},
       {joined({"   1 ７六ほ(77)"}), "棋譜ﾌｧｲﾙの 1 行目が読めません：指し手の形式ではありません"},
       {joined({"   1 ７六歩(77)", "これは何"}), "棋譜ﾌｧｲﾙの 2 行目が読めません：指し手の行ではありません"},
-      {joined({"手合割：五枚落ち", "   1 ７六歩(77)"}), "棋譜ﾌｧｲﾙの 1 行目が読めません：手合割が分かりません"},
+      {joined({"手合割：その他", "   1 ７六歩(77)"}), "棋譜ﾌｧｲﾙの 1 行目が読めません：手合割が分かりません"},
       {joined({"先手の持駒：歩十九"}), "棋譜ﾌｧｲﾙの 1 行目が読めません：駒の数が多すぎます"},
       {joined({diagram8, diagram8, "   1 ７六歩(77)"}), "棋譜ﾌｧｲﾙの 2 行目が読めません：局面図の段が足りません"},
       {joined({"後手の持駒：なし", "|v香v桂v銀v金v玉v金v銀v桂v香|", "| ・ ・|", "   1 ７六歩(77)"}),
@@ -377,8 +491,8 @@ TEST_F(KifTest, CommandLineConvertsBothWays) {
   const CliRun kif = runCli("kif '" + (data / "golden.棋譜").string() + "'", folder);
   EXPECT_EQ(kif.status, 0) << kif.err;
   EXPECT_EQ(kif.out, joined({"棋戦：第1局　テスト対局", "手合割：平手", "先手：山田 花子", "後手：ｺﾝﾋﾟｭｰﾀ",
-                             "手数----指手---------消費時間--", "   1 ７六歩(77)   ( 0:00/00:00:00)",
-                             "   2 ３四歩(33)   ( 0:05/00:00:05)", "   3 ２二角成(88) (20:35/00:20:35)",
+                             "手数----指手---------消費時間--", "   1 ７六歩(77)   ( 0:12/00:00:12)",
+                             "   2 ３四歩(33)   ( 0:05/00:00:05)", "   3 ２二角成(88) (20:35/00:20:47)",
                              "まで3手で中断"},
                             "\r\n"));
 

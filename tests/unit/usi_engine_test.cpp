@@ -77,6 +77,8 @@ TEST_F(UsiSession, AnswersALegalMoveForEitherColourTheSameWayRound) {
       {"position startpos moves 7g7f 3c3d 8h2b+ 3a2b", ""},
       {"position startpos moves " + MidGame, ""},
       {"position startpos moves " + MidGame + " 4i5i", ""},
+      // Move number 0, as some hosts send it.
+      {"position sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 0 moves 7g7f", "3c3d"},
   };
   for (const auto& [command, expected] : games) {
     const Lines answer = send({command, "go btime 0 wtime 0 byoyomi 1000"});
@@ -145,6 +147,8 @@ TEST_F(UsiSession, HoldsThePonderedAnswerUntilTheHostAsksForIt) {
 
 TEST_F(UsiSession, BadLinesAreIgnoredOrRefusedAndTheNextPositionIsTaken) {
   const std::string waiting = "; waiting for the next position";
+  const std::string megabyte(1 << 20, 'x');
+  const std::string excerpt = "'" + megabyte.substr(0, 40) + "...'";
   const std::pair<std::string, Lines> cases[] = {
       {"", {}},
       {" \t\r", {}},
@@ -152,6 +156,7 @@ TEST_F(UsiSession, BadLinesAreIgnoredOrRefusedAndTheNextPositionIsTaken) {
       {"\xff\xfe\x01", {}},
       {"setoption name Level value 4", {"info string error: Level wants 1, 2 or 3, not '4'"}},
       {"setoption name Level", {"info string error: Level wants 1, 2 or 3, not ''"}},
+      {"setoption name Level value " + megabyte, {"info string error: Level wants 1, 2 or 3, not " + excerpt}},
       {"position", {"info string error: position wants startpos or sfen" + waiting}},
       {"position sfen", {"info string error: bad SFEN at index 0: the text is empty" + waiting}},
       {"position sfen 9/9/9 b - 1", {"info string error: bad SFEN at index 5: only 3 ranks (9 expected)" + waiting}},
@@ -160,6 +165,22 @@ TEST_F(UsiSession, BadLinesAreIgnoredOrRefusedAndTheNextPositionIsTaken) {
       {"position startpos moves 7g7f 7g7f", {"info string error: move 2 '7g7f' is not a legal move there" + waiting}},
       {"position startpos moves P*5e", {"info string error: move 1 'P*5e' is not a legal move there" + waiting}},
       {"position startpos moves 7g7", {"info string error: move 1 '7g7' is not a legal move there" + waiting}},
+      {"position startpos moves 7g7f " + megabyte,
+       {"info string error: move 2 " + excerpt + " is not a legal move there" + waiting}},
+      {"position startpos " + megabyte,
+       {"info string error: " + excerpt + " after the position, where moves or nothing belongs" + waiting}},
+      // Each move is checked alone, against every rule the full list of
+      // moves kept: promotion, two pawns, a pinned piece, a pawn drop that
+      // mates, a piece that would have no move left.
+      {"position startpos moves 7g7f+", {"info string error: move 1 '7g7f+' is not a legal move there" + waiting}},
+      {"position sfen 4k4/9/9/9/9/9/4P4/9/4K4 b P 1 moves P*5e",
+       {"info string error: move 1 'P*5e' is not a legal move there" + waiting}},
+      {"position sfen k3r4/9/9/9/9/9/4G4/9/4K4 b - 1 moves 5g4g",
+       {"info string error: move 1 '5g4g' is not a legal move there" + waiting}},
+      {"position sfen k8/9/9/9/9/9/4g4/9/3LKL3 w p 1 moves P*5h",
+       {"info string error: move 1 'P*5h' is not a legal move there" + waiting}},
+      {"position sfen 4k4/P8/9/9/9/9/9/9/4K4 b - 1 moves 9b9a",
+       {"info string error: move 1 '9b9a' is not a legal move there" + waiting}},
       {"position sfen 4k4/4R4/9/9/9/9/9/9/4K4 b - 1",
        {"info string error: not a position of standard shogi: the side not to move is in check" + waiting}},
   };
