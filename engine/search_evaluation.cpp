@@ -12,7 +12,7 @@ namespace {
 
 constexpr int BoardValue[KindCount] = {0, 90, 300, 350, 500, 560, 850, 1000, 0, 560, 560, 560, 560, 1100, 1300};
 // A piece in hand may be dropped anywhere: worth a little more.
-constexpr int HandValue[8] = {0, 100, 330, 380, 560, 620, 900, 1080};
+constexpr int HandValue[8] = {0, 95, 310, 360, 520, 580, 870, 1030};
 
 // How much a piece near the other king threatens it, and how much a piece
 // next to its own king shields it.
@@ -42,18 +42,34 @@ int evaluate(const Position& p) {
   }
   for (int s = 0; s < 2; ++s) {
     const int sign = s == Com ? 1 : -1;
-    int inHand = 0;
-    for (int kind = 1; kind <= 7; ++kind) {
-      score += sign * HandValue[kind] * p.hand[s][kind];
-      inHand += p.hand[s][kind] * (kind == Pawn ? 1 : 3);
-    }
-    // Pieces in hand can be dropped next to the other king.
-    if (p.king[1 - s] >= 0 && danger[1 - s] > 0) danger[1 - s] += inHand * 2;
+    for (int kind = 1; kind <= 7; ++kind) score += sign * HandValue[kind] * p.hand[s][kind];
   }
   for (int s = 0; s < 2; ++s) {
-    const int d = danger[s] > 0 ? danger[s] : 0;
-    const int penalty = d + d * d / 64;
-    score -= (s == Com ? 1 : -1) * penalty;
+    const int k = p.king[s];
+    if (k < 0) continue;
+    // Squares next to the king that the other side reaches, and the squares
+    // the king could still step to: a king with none left is one check from
+    // being taken.
+    int reached = 0, escapes = 0;
+    for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -1; dy <= 1; ++dy) {
+        const int x = fileOf(k) + dx, y = rowOf(k) + dy;
+        if ((dx == 0 && dy == 0) || x < 1 || x > BoardSize || y < 1 || y > BoardSize) continue;
+        const int t = squareOf(x, y);
+        if (p.attackedWithout(t, 1 - s, k))
+          ++reached;
+        else if (p.owner(t) != s)
+          ++escapes;
+      }
+    }
+    int d = danger[s] + reached * 22 + (escapes == 0 ? 70 : escapes == 1 ? 35 : 0);
+    if (d < 0) d = 0;
+    int enemyHand = 0;
+    for (int kind = 1; kind <= 7; ++kind) enemyHand += p.hand[1 - s][kind] * (kind == Pawn ? 1 : 3);
+    // Pieces in the other hand can be dropped where the king is weak.
+    d += d * enemyHand / 12;
+    if (d > 500) d = 500;
+    score -= (s == Com ? 1 : -1) * (d + d * d / 256);
   }
   return p.side == Com ? score : -score;
 }

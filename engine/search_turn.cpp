@@ -8,7 +8,7 @@ namespace {
 
 // Nodes of LEVEL4, seconds of LEVEL5: within 0.3 s and 3 s a move on a
 // shared two-core machine.
-constexpr std::uint64_t Level4Nodes = 60000;
+constexpr std::uint64_t Level4Nodes = 150000;
 constexpr double Level5Seconds = 2.5;
 
 // One table for every turn: the search clears it, never reallocates it.
