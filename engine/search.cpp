@@ -13,7 +13,7 @@ constexpr std::uint8_t Exact = 0, LowerBound = 1, UpperBound = 2;
 constexpr int MaxQuiescence = 24;
 // Where a king that hangs without a forced capture still gets every answer
 // looked at in the quiescence search.
-constexpr int EvasionQuiescence = 4;
+constexpr int EvasionQuiescence = 2;
 // How often the budget and the host are asked.
 constexpr std::uint64_t PollMask = 1023;
 
@@ -129,7 +129,15 @@ Result Searcher::think(const Position& root, const Limits& limits, KeepGoing kee
     result.move = rootBest_;
     result.score = rootBestScore_;
     result.nodes = nodes_;
-    if (stopped_) break;
+    if (stopped_) {
+      // Stopped before any move of the first depth was done: the move
+      // ordered first is played rather than none.
+      if (result.move == NoMove) {
+        result.move = rootMoves.moves[0];
+        result.score = evaluate(pos_);
+      }
+      break;
+    }
     result.depth = depth;
     // A forced result will not change with more depth; one move needs none.
     if (rootBestScore_ > WinBound || rootBestScore_ < -WinBound || rootMoves.size == 1) break;
@@ -255,6 +263,11 @@ int Searcher::quiesce(int alpha, int beta, int ply, int qdepth) {
     if (!pos_.kingAttacked(pos_.side) || qdepth >= EvasionQuiescence) return evaluate(pos_);
     pos_.generate(list);
     keepComputerPromotions(pos_, list);
+    // Board moves only: with a full hand the drops would swamp the search.
+    int kept = 0;
+    for (int i = 0; i < list.size; ++i)
+      if (!isDrop(list.moves[i])) list.moves[kept++] = list.moves[i];
+    list.size = kept;
   }
 
   int scores[MaxMoves];
