@@ -169,6 +169,19 @@ TEST(SearchTurn, Level4IsRepeatableAndLeavesTheGameAlone) {
   }
 }
 
+// However small the budget, a side with moves gets one: here the king is
+// in check with a full hand, where the first depth alone is costly.
+TEST(SearchTurn, AnswersAMoveWhenTheBudgetEndsEarly) {
+  std::unique_ptr<Game> game = makeToolGame(4);
+  std::string error;
+  ASSERT_TRUE(loadPositionForComputer(*game, "1n1gk3R/l1s6/pp1ppl3/2p6/9/9/PPGPPPP2/L5K2/9 BG3SL5Prbg3n2p w", error))
+      << error;
+  search::Searcher searcher;
+  search::Limits limits;
+  limits.nodes = 1;
+  EXPECT_NE(searcher.think(search::Position::fromGame(*game, search::Com), limits).move, search::NoMove);
+}
+
 // Makes the one-move search play a given move, so that a LEVEL4 turn can be
 // compared with the same move played through the levels' common path.
 class PlayThis final : public ComSearchHooks {
