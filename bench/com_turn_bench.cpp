@@ -3,27 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/position_suite.h"
 #include "engine/com_turn.h"
 #include "engine/tool_game.h"
 
 namespace vudeve {
 namespace {
-
-// One position per line, "BOARD HANDS SIDE  # comment"; '#' lines are notes.
-std::vector<std::string> readSuite() {
-  std::vector<std::string> positions;
-  std::ifstream file(VUDEVE_BENCH_DATA "/positions.txt");
-  std::string line;
-  while (std::getline(file, line)) {
-    const std::string position = line.substr(0, line.find('#'));
-    if (position.find_first_not_of(" \t\r") != std::string::npos) positions.push_back(position);
-  }
-  return positions;
-}
 
 void comTurn(benchmark::State& state, const std::string& position, int level) {
   std::unique_ptr<Game> game = makeToolGame(level);

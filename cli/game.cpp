@@ -13,6 +13,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/search_lines.h"
+#include "engine/search_turn.h"
 #include "record/usi_notation.h"
 #include "rules/position_text.h"
 
@@ -47,8 +48,8 @@ std::string readRequest(const std::vector<std::string>& args, Request& request) 
     const std::string& arg = args[i];
     if (arg == "--level") {
       if (i + 1 >= args.size()) return "missing level after --level";
-      level = parseInteger(args[++i], 1, 3);
-      if (!level) return "--level wants 1, 2 or 3, not '" + args[i] + "'";
+      level = parseInteger(args[++i], 1, StrongestLevel);
+      if (!level) return "--level wants 1..5, not '" + args[i] + "'";
     } else if (arg == "--person") {
       if (i + 1 >= args.size()) return "missing side after --person";
       const std::string& side = args[++i];
@@ -137,6 +138,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   Game& g = *game;
   Form_Load(g, SettingsFile::Ignore);
   レベル_設定(g, request.level);
+  // The menu names LEVEL1..3; the search levels are set directly.
+  g.Level = request.level;
   placeBoardAndHands(g, request.position.pieces);
 
   if (request.personFirst) {

@@ -2,10 +2,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "engine/search_turn.h"
 #include "engine/selfplay.h"
 #include "rules/handicap.h"
 
@@ -26,6 +28,12 @@ std::string formatMilliseconds(double ms) {
   return text;
 }
 
+std::pair<double, double> medianAndWorst(std::vector<double> ms) {
+  if (ms.empty()) return {0, 0};
+  std::sort(ms.begin(), ms.end());
+  return {ms[ms.size() / 2], ms.back()};
+}
+
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   SelfPlayOptions options;
   long long games = 1;
@@ -39,9 +47,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       games = *n;
     } else if (flag == "--levels") {
       const std::size_t comma = value.find(',');
-      const auto top = comma == std::string::npos ? std::nullopt : parseInteger(value.substr(0, comma), 1, 3);
-      const auto bottom = comma == std::string::npos ? std::nullopt : parseInteger(value.substr(comma + 1), 1, 3);
-      if (!top || !bottom) return usageError(err, "--levels wants two levels 1..3 as A,B, not '" + value + "'");
+      const auto top = comma == std::string::npos ? std::nullopt : parseInteger(value.substr(0, comma), 1, StrongestLevel);
+      const auto bottom = comma == std::string::npos ? std::nullopt : parseInteger(value.substr(comma + 1), 1, StrongestLevel);
+      if (!top || !bottom) return usageError(err, "--levels wants two levels 1..5 as A,B, not '" + value + "'");
       options.topLevel = static_cast<int>(*top);
       options.bottomLevel = static_cast<int>(*bottom);
     } else if (flag == "--handicap") {
@@ -64,6 +72,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   const std::optional<std::uint32_t> firstSeed = options.seed;
   int topWins = 0, bottomWins = 0, draws = 0;
   std::vector<double> moveMilliseconds;
+  // The plies of the search levels alone.
+  std::vector<double> thinkMilliseconds;
   for (long long game = 1; game <= games; ++game) {
     // Each game its own seed, so that seeded games differ from each other.
     if (firstSeed) options.seed = static_cast<std::uint32_t>(*firstSeed + game - 1);
@@ -80,12 +90,19 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     out << "game " << game << " " << winner << " " << result.plies << "\n";
     moveMilliseconds.insert(moveMilliseconds.end(), result.moveMilliseconds.begin(), result.moveMilliseconds.end());
+    // The bottom side moves first.
+    for (std::size_t ply = 0; ply < result.moveMilliseconds.size(); ++ply)
+      if ((ply % 2 == 0 ? options.bottomLevel : options.topLevel) >= FirstSearchLevel)
+        thinkMilliseconds.push_back(result.moveMilliseconds[ply]);
   }
 
-  std::sort(moveMilliseconds.begin(), moveMilliseconds.end());
-  const double median = moveMilliseconds.empty() ? 0 : moveMilliseconds[moveMilliseconds.size() / 2];
-  const double worst = moveMilliseconds.empty() ? 0 : moveMilliseconds.back();
-  out << "totals games " << games << " top " << topWins << " bottom " << bottomWins << " draw " << draws << "\n";
+  out << "totals games " << games << " top " << topWins << " bottom " << bottomWins << " draw " << draws;
+  if (options.topLevel >= FirstSearchLevel || options.bottomLevel >= FirstSearchLevel) {
+    const auto [median, worst] = medianAndWorst(thinkMilliseconds);
+    out << " think-ms median " << formatMilliseconds(median) << " worst " << formatMilliseconds(worst);
+  }
+  out << "\n";
+  const auto [median, worst] = medianAndWorst(moveMilliseconds);
   out << "ms-per-move median " << formatMilliseconds(median) << " worst " << formatMilliseconds(worst) << "\n";
   return 0;
 }

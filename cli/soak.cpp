@@ -19,6 +19,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/folder_panel.h"
+#include "engine/search_turn.h"
 #include "engine/selfplay.h"
 #include "engine/tool_game.h"
 #include "record/record.h"
@@ -31,7 +32,9 @@ namespace vudeve::cli {
 
 namespace {
 
-constexpr const char* Usage = "soak [--games N] [--max-plies P] [--long-plies Q] [--seed S] [--folder DIR]";
+// --levels N: the games go through levels 1..N on each side (3 by default).
+constexpr const char* Usage =
+    "soak [--games N] [--max-plies P] [--long-plies Q] [--seed S] [--levels N] [--folder DIR]";
 
 // Grades the games go through in turn, both sides' handicaps included.
 constexpr int Grades[] = {0, 1, -1, 2, -2, 4, -5, 6, -8, 10, -10, 3};
@@ -144,7 +147,7 @@ std::string roundTrip(const SoakGame& game, Game& record, FolderPanel& panel) {
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  long long games = 200, maxPlies = 300, longPlies = 600, seed = 1;
+  long long games = 200, maxPlies = 300, longPlies = 600, seed = 1, levels = 3;
   std::string folder;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& flag = args[i];
@@ -158,9 +161,11 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                         : flag == "--max-plies"  ? &maxPlies
                         : flag == "--long-plies" ? &longPlies
                         : flag == "--seed"       ? &seed
+                        : flag == "--levels"     ? &levels
                                                  : nullptr;
     if (!target) return usageError(err, "unknown option '" + flag + "'");
-    const auto number = parseInteger(value, flag == "--seed" ? 0 : 1, flag == "--seed" ? 0xffffffffLL : 100000);
+    const long long highest = flag == "--seed" ? 0xffffffffLL : flag == "--levels" ? StrongestLevel : 100000;
+    const auto number = parseInteger(value, flag == "--seed" ? 0 : 1, highest);
     if (!number) return usageError(err, "bad value '" + value + "' for " + flag);
     *target = *number;
   }
@@ -175,8 +180,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   long long totalPlies = 0, longest = 0;
   for (long long i = 0; i < games; ++i) {
     const SoakGame game{static_cast<int>(i + 1),
-                        1 + static_cast<int>(i % 3),
-                        1 + static_cast<int>(i / 3 % 3),
+                        1 + static_cast<int>(i % levels),
+                        1 + static_cast<int>(i / levels % levels),
                         Grades[i % std::size(Grades)],
                         static_cast<int>(i % LongGameEvery == LongGameEvery - 1 ? longPlies : maxPlies),
                         static_cast<std::uint32_t>(seed + i)};

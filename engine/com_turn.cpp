@@ -5,6 +5,7 @@
 
 #include "engine/evaluation.h"
 #include "engine/probes.h"
+#include "engine/search_turn.h"
 #include "record/notation.h"
 #include "record/record.h"
 #include "rules/influence.h"
@@ -36,13 +37,7 @@ ComSearchHooks& plainHooks() {
 thread_local ComTurnWatch* latestWatch = nullptr;
 
 void startTurn(Game& g) {
-  g.TurnStartTime = g.Time->secondsSinceMidnight();
-  if (g.Menus->isChecked(MenuItem::KEIKA)) g.Timer1->setEnabled(true);
-
-  消去_思考中(g);
-  描画_数値(g, -1.5, 8.5, "思考中", ShadowColor, 0, 12);
-  描画_数値(g, -1.6, 8.4, "思考中", MoveTextColor, 0, 12);
-  描画_桝輪郭(g, BackColorIndex, 1, 8);
+  beginComTurn(g);
 
   g.BestScore = NoScore;
 
@@ -195,13 +190,29 @@ struct Search {
   }
 };
 
+}  // namespace
+
+void beginComTurn(Game& g) {
+  g.TurnStartTime = g.Time->secondsSinceMidnight();
+  if (g.Menus->isChecked(MenuItem::KEIKA)) g.Timer1->setEnabled(true);
+
+  消去_思考中(g);
+  描画_数値(g, -1.5, 8.5, "思考中", ShadowColor, 0, 12);
+  描画_数値(g, -1.6, 8.4, "思考中", MoveTextColor, 0, 12);
+  描画_桝輪郭(g, BackColorIndex, 1, 8);
+}
+
+namespace {
+
 void handBack(Game& g) {
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   g.Turn = g.ManSide;
   if (g.Menus->isChecked(MenuItem::KEIKA)) g.Timer1->setEnabled(true);
 }
 
-void play(Game& g, const ComCandidate& move) {
+}  // namespace
+
+void playComMove(Game& g, const ComCandidate& move) {
   const bool drop = move.fromX == -1;
   const int captured = g.Board[move.toX][move.toY];
   // The turn is measured here, after the search, whether or not the tick ran.
@@ -244,9 +255,7 @@ void play(Game& g, const ComCandidate& move) {
   handBack(g);
 }
 
-// No legal move and no drop: the turn ends with nothing played, the maps
-// describing the real position again.
-void passTurn(Game& g) {
+void passComTurn(Game& g) {
   g.Timer1->setEnabled(false);
   updateTurnSeconds(g);
   g.ComSeconds += g.TurnSeconds;
@@ -275,15 +284,19 @@ void com_ban(Game& g) {
 
 void com_ban(Game& g, ComSearchHooks& hooks) {
   if (g.Winner != NoSide) return;
+  if (g.Level >= FirstSearchLevel) {
+    searchComTurn(g, hooks);
+    return;
+  }
   startTurn(g);
   Search search{g, hooks, {}, false};
   search.run();
   if (!search.found) {
-    passTurn(g);
+    passComTurn(g);
     return;
   }
   hooks.chosen(search.best);
-  play(g, search.best);
+  playComMove(g, search.best);
 }
 
 void searchComMoves(Game& g, ComSearchHooks& hooks, bool compulsoryCapture) {

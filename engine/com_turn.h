@@ -29,7 +29,9 @@ class ComSearchHooks {
 };
 
 // The turn as the handlers run it: reported to the hooks of the latest
-// ComTurnWatch on g that still lives, if any.
+// ComTurnWatch on g that still lives, if any. From LEVEL4 up the move comes
+// from the deep search (engine/search_turn.h), which reports only the move
+// chosen, with its searched score.
 void com_ban(Game& g);
 void com_ban(Game& g, ComSearchHooks& hooks);
 
@@ -56,5 +58,16 @@ class ComTurnWatch {
 // capture every board move and drop is tried, as when the computer has no
 // capture to make.
 void searchComMoves(Game& g, ComSearchHooks& hooks, bool compulsoryCapture);
+
+// The steps every computer turn shares, whichever level chose the move.
+// The turn's clock starts and the thinking label shows.
+void beginComTurn(Game& g);
+// The chosen move played as the game plays it: record, notation, sound,
+// the computer's clock (the thinking counted), the announcements decided
+// on the position after the move, and the turn handed back.
+void playComMove(Game& g, const ComCandidate& move);
+// No legal move and no drop: the turn ends with nothing played, the maps
+// describing the real position again.
+void passComTurn(Game& g);
 
 }  // namespace vudeve

@@ -216,7 +216,7 @@ TEST(GameCommand, PromotionByThePlusSign) {
 TEST(GameCommand, BadArgumentsPrintOnlyTheReason) {
   const std::vector<std::vector<std::string>> cases = {
       {"--person", "sente", Even},
-      {"--level", "4", "--person", "sente", Even},
+      {"--level", "6", "--person", "sente", Even},
       {"--level", "3", Even},
       {"--level", "3", "--person", "black", Even},
       {"--level", "3", "--person", "sente"},
