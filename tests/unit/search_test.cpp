@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "engine/com_turn.h"
-#include "rules/influence.h"
 #include "engine/search_turn.h"
 #include "engine/tool_game.h"
 #include "rules/compulsory.h"
 #include "rules/handicap.h"
+#include "rules/influence.h"
 #include "rules/legality.h"
 #include "rules/mate.h"
 #include "rules/perft.h"
