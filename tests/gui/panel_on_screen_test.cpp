@@ -1,6 +1,8 @@
-// The record panel on a small screen: opening it keeps the window inside
-// the screen's available area with every control of the panel whole, and
-// closing it gives the window back its former geometry. CTest runs this on
+// The window on a small screen: it starts with its frame at the screen's
+// top left and the board at its own size, and returns there from
+// maximised. Opening the record panel keeps the window inside the screen's
+// available area with every control of the panel whole, and closing it
+// gives the window back its former geometry. CTest runs this on
 // the offscreen platform's 800 x 600 screen and again on a 1024 x 600 one.
 #include <QScreen>
 #include <QTest>
@@ -12,7 +14,7 @@ using vudeve::window::QtRecordPanel;
 
 namespace {
 
-enum class Shape { AsStarted, MostOfTheScreen, AtTheRightEdge, Maximised };
+enum class Shape { AsStarted, Unmaximised, MostOfTheScreen, AtTheRightEdge, Maximised };
 
 QString describe(const QRect& r) {
   return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -29,6 +31,7 @@ class PanelOnScreenTest : public QObject {
   void panelStaysOnTheScreen_data() {
     QTest::addColumn<Shape>("shape");
     QTest::newRow("as started") << Shape::AsStarted;
+    QTest::newRow("maximised, then back") << Shape::Unmaximised;
     QTest::newRow("most of the screen") << Shape::MostOfTheScreen;
     QTest::newRow("at the right edge") << Shape::AtTheRightEdge;
     QTest::newRow("maximised") << Shape::Maximised;
@@ -42,6 +45,10 @@ class PanelOnScreenTest : public QObject {
     const QSize frame = window.frameGeometry().size() - window.geometry().size();
     switch (shape) {
       case Shape::AsStarted: break;
+      case Shape::Unmaximised:
+        window.showMaximized();
+        window.showNormal();
+        break;
       case Shape::MostOfTheScreen:
         window.move(available.topLeft() + QPoint(20, 10));
         window.resize(available.size() - frame - QSize(60, 40));
@@ -52,6 +59,10 @@ class PanelOnScreenTest : public QObject {
       case Shape::Maximised: window.showMaximized(); break;
     }
     QVERIFY(available.contains(window.frameGeometry()));
+    if (shape == Shape::AsStarted || shape == Shape::Unmaximised) {
+      QCOMPARE(window.frameGeometry().topLeft(), window.screen()->geometry().topLeft());
+      QCOMPARE(window.canvas().size(), window.canvas().sizeHint());
+    }
     const QRect before = window.frameGeometry();
     const int canvasBefore = window.canvas().width();
 
