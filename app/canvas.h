@@ -55,6 +55,7 @@ class Canvas final : public QWidget, public Surface {
   void setForeColor(int qbColor) override;
   void setTextPosition(double twipX, double twipY) override;
   void print(const std::string& text) override;
+  double textWidth(const std::string& text) const override;
   // Like a new window background colour, this clears the canvas.
   void setBackColor(int qbColor) override;
   void refresh() override;

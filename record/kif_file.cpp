@@ -87,9 +87,7 @@ void 設定_KIF棋譜(Game& g, const KifRecord& record) {
   // MAN, at the bottom, is 先手 when the bottom player moved first.
   g.ManSide = record.firstMover == kif::Bottom ? SenteSide : GoteSide;
   g.ComSide = -g.ManSide;
-  描画_棋譜見出し(g, 1, record.header.title);
-  描画_棋譜見出し(g, 2, record.header.topName);
-  描画_棋譜見出し(g, 3, record.header.bottomName);
+  描画_棋譜見出し(g, {record.header.title, record.header.topName, record.header.bottomName});
   const int last = static_cast<int>(record.entries.size()) - 1;
   for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, record.entries[k]);
   restoreSnapshot(g, 0, record.entries[0].comBefore, record.entries[0].manBefore);

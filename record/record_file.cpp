@@ -14,7 +14,32 @@
 namespace vudeve {
 namespace {
 
-constexpr int HeaderLines = 3;
+constexpr std::size_t HeaderLines = 3;
+// The width of the window's drawing, and the room left between the title and
+// the bottom player's name on their row, in twips.
+constexpr double WindowWidth = 9380;
+constexpr double TitleGap = 120;
+
+// The text, or where it is wider than room the longest head of it that fits
+// with "…" after it (nothing when not even that fits).
+std::string fittedText(const Surface& screen, const std::string& text, double room) {
+  if (screen.textWidth(text) <= room) return text;
+  const std::string ellipsis = "…";
+  std::vector<std::size_t> ends;  // the byte length of each head, by characters
+  for (std::size_t i = 1; i < text.size(); ++i)
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ends.push_back(i);
+  // Heads widen with their length: the longest that fits is found by halves.
+  std::size_t fitting = 0, tooLong = ends.size() + 1;  // counts of characters
+  while (tooLong - fitting > 1) {
+    const std::size_t middle = (fitting + tooLong) / 2;
+    if (screen.textWidth(text.substr(0, ends[middle - 1]) + ellipsis) <= room)
+      fitting = middle;
+    else
+      tooLong = middle;
+  }
+  if (fitting > 0) return text.substr(0, ends[fitting - 1]) + ellipsis;
+  return screen.textWidth(ellipsis) <= room ? ellipsis : std::string();
+}
 
 void message(Game& g, const std::string& text, const std::string& caption) {
   g.Messages->show(text, caption, MessageButtons::Ok, MessageIcon::None);
@@ -166,11 +191,11 @@ void File1_Click(Game& g) {
   }
   g.RecordMode = TrueValue;
 
-  // Title at the bottom left, then the top and the bottom player's names.
   // A header line the file does not have is not printed.
+  std::vector<std::string> headers;
   g.LineBuffer.clear();
-  for (int line = 1; line <= HeaderLines; ++line)
-    if (読込_棋譜ファイル(file, g.LineBuffer) == TrueValue) 描画_棋譜見出し(g, line, g.LineBuffer);
+  while (headers.size() < HeaderLines && 読込_棋譜ファイル(file, g.LineBuffer) == TrueValue) headers.push_back(g.LineBuffer);
+  描画_棋譜見出し(g, headers);
 
   storeStartingPosition(g);
   int k = 0;
@@ -178,14 +203,28 @@ void File1_Click(Game& g) {
   設定_棋譜読込後(g, k);
 }
 
-void 描画_棋譜見出し(Game& g, int line, const std::string& text) {
-  // The title at the bottom left in red, the names above and below the
-  // board in the text colour.
-  const double x = 取得_棋譜のX座標(text) - (line == 1 ? 3000 : 0);
-  g.Screen->setTextPosition(x, line == 2 ? 100 : 6350);
-  g.Screen->setForeColor(line == 1 ? SelectColor : TextColor);
-  g.Screen->setFontSize(12);
-  g.Screen->print(text);
+// The title at the bottom left in red, the names above and below the board
+// in the text colour, each where its length puts it. A title too long for
+// its place starts at the window's left edge instead.
+void 描画_棋譜見出し(Game& g, const std::vector<std::string>& lines) {
+  Surface& screen = *g.Screen;
+  screen.setFontSize(12);
+  const auto nameX = [](const std::string& name) { return std::max(0.0, 取得_棋譜のX座標(name)); };
+  const bool bottomName = lines.size() > 2 && !lines[2].empty();
+  const double titleRight = bottomName ? nameX(lines[2]) - TitleGap : WindowWidth;
+  for (std::size_t line = 0; line < lines.size() && line < HeaderLines; ++line) {
+    const std::string& text = lines[line];
+    double x = nameX(text);
+    double right = WindowWidth;
+    if (line == 0) {
+      x = 取得_棋譜のX座標(text) - 3000;
+      right = titleRight;
+      if (x < 0 || x + screen.textWidth(text) > right) x = 0;
+    }
+    screen.setTextPosition(x, line == 1 ? 100 : 6350);
+    screen.setForeColor(line == 0 ? SelectColor : TextColor);
+    screen.print(fittedText(screen, text, right - x));
+  }
 }
 
 void 設定_棋譜読込後(Game& g, int last) {
