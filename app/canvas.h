@@ -21,6 +21,7 @@
 #include <string>
 
 #include "app/pictures.h"
+#include "ui/draw.h"
 #include "ui/platform.h"
 
 namespace vudeve::window {
@@ -33,7 +34,7 @@ class Canvas final : public QWidget, public Surface {
 
  public:
   // The client area of the 9500 x 8000 twips window, in twips.
-  static constexpr double WidthTwips = 9380;
+  static constexpr double WidthTwips = ScreenWidth;
   static constexpr double HeightTwips = 7200;
   static constexpr double TwipsPerPixel = 15;
 

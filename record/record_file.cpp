@@ -15,9 +15,8 @@ namespace vudeve {
 namespace {
 
 constexpr std::size_t HeaderLines = 3;
-// The width of the window's drawing, and the room left between the title and
-// the bottom player's name on their row, in twips.
-constexpr double WindowWidth = 9380;
+// The room left between the title and the bottom player's name on their
+// row, in twips.
 constexpr double TitleGap = 120;
 
 // The text, or where it is wider than room the longest head of it that fits
@@ -211,16 +210,13 @@ void 描画_棋譜見出し(Game& g, const std::vector<std::string>& lines) {
   screen.setFontSize(12);
   const auto nameX = [](const std::string& name) { return std::max(0.0, 取得_棋譜のX座標(name)); };
   const bool bottomName = lines.size() > 2 && !lines[2].empty();
-  const double titleRight = bottomName ? nameX(lines[2]) - TitleGap : WindowWidth;
+  const double titleRight = bottomName ? nameX(lines[2]) - TitleGap : ScreenWidth;
   for (std::size_t line = 0; line < lines.size() && line < HeaderLines; ++line) {
     const std::string& text = lines[line];
-    double x = nameX(text);
-    double right = WindowWidth;
-    if (line == 0) {
-      x = 取得_棋譜のX座標(text) - 3000;
-      right = titleRight;
-      if (x < 0 || x + screen.textWidth(text) > right) x = 0;
-    }
+    const bool title = line == 0;
+    double x = title ? 取得_棋譜のX座標(text) - 3000 : nameX(text);
+    const double right = title ? titleRight : ScreenWidth;
+    if (title && (x < 0 || x + screen.textWidth(text) > right)) x = 0;
     screen.setTextPosition(x, line == 1 ? 100 : 6350);
     screen.setForeColor(line == 0 ? SelectColor : TextColor);
     screen.print(fittedText(screen, text, right - x));
