@@ -1,5 +1,6 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD_DIR := build
+INSTALL_DIR ?= build-install
 ASAN_DIR := build-asan
 FUZZ_DIR := build-fuzz
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -25,10 +26,13 @@ run: build
 	./$(BUILD_DIR)/bin/vudeve
 
 # The game, its sound library, pictures, sounds, desktop entry and icon
-# under PREFIX (README.md, "Installing").
+# under PREFIX (README.md, "Installing"): only what is installed, built
+# optimised in a folder of its own and installed stripped.
 PREFIX ?= /usr/local
-install: build
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+install: deps
+	@cmake -S . -B $(INSTALL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVUDEVE_BENCH=OFF > /dev/null
+	@cmake --build $(INSTALL_DIR) --target vudeve vudeve-cli vudeve_sound
+	cmake --install $(INSTALL_DIR) --prefix $(PREFIX) --strip
 
 # Every test, then the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
@@ -62,4 +66,4 @@ monkey: deps
 	  $(ASAN_DIR)/bin/vudeve_tests --gtest_filter='Monkey.*'
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(INSTALL_DIR)

@@ -145,6 +145,12 @@ void Canvas::print(const std::string& text) {
   });
 }
 
+// Measured on the master image, whose density the shown image follows.
+double Canvas::textWidth(const std::string& text) const {
+  const QFontMetricsF metrics(fontFor(master_), &master_.image);
+  return metrics.horizontalAdvance(QString::fromStdString(text)) / master_.scale;
+}
+
 void Canvas::setBackColor(int color) {
   background_ = qbColor(color);
   master_.image.fill(background_);

@@ -22,6 +22,7 @@
 
 #include "app/pictures.h"
 #include "platform/ports.h"
+#include "ui/draw.h"
 
 namespace vudeve::window {
 
@@ -33,7 +34,7 @@ class Canvas final : public QWidget, public Surface {
 
  public:
   // The client area of the 9500 x 8000 twips window, in twips.
-  static constexpr double WidthTwips = 9380;
+  static constexpr double WidthTwips = ScreenWidth;
   static constexpr double HeightTwips = 7200;
   static constexpr double TwipsPerPixel = 15;
 
@@ -55,6 +56,7 @@ class Canvas final : public QWidget, public Surface {
   void setForeColor(int qbColor) override;
   void setTextPosition(double twipX, double twipY) override;
   void print(const std::string& text) override;
+  double textWidth(const std::string& text) const override;
   // Like a new window background colour, this clears the canvas.
   void setBackColor(int qbColor) override;
   void refresh() override;

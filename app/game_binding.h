@@ -27,7 +27,9 @@ class WindowPlatform final : public vudeve::MainWindow {
   void placeTwips(double left, double top, double width, double height) override {
     window_.placeTwips(left, top, width, height);
   }
-  std::uintptr_t handle() const override { return static_cast<std::uintptr_t>(window_.winId()); }
+  // Names the window without making its window-system window: one made
+  // before the window is placed keeps its frame above the screen.
+  std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(&window_); }
   void quit() override { quit_(); }
 
  private:

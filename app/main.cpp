@@ -1,5 +1,6 @@
 // vudeve: the window with the game in it. `vudeve --check` starts, says
-// where it found its files and quits (app/start_check.h).
+// where it found its files and quits (app/start_check.h); `vudeve --silent`
+// plays without sound and without the warning that there is none.
 #include <QApplication>
 #include <QIcon>
 
@@ -18,7 +19,9 @@ int main(int argc, char** argv) {
   vudeve::Game game;
   vudeve::window::MainWindow window;
   vudeve::LoadedSoundLibrary sound;
-  vudeve::window::GameBinding binding(game, window, sound);
+  vudeve::SilentSoundLibrary silence;
+  const bool silent = app.arguments().contains(QStringLiteral("--silent"));
+  vudeve::window::GameBinding binding(game, window, silent ? static_cast<vudeve::SoundLibrary&>(silence) : sound);
   if (app.arguments().contains(QStringLiteral("--check")))
     return vudeve::window::runStartCheck(game, window, binding, sound);
   binding.start();

@@ -74,6 +74,8 @@ constexpr std::array<CheckItem, 11> CheckItems = {{
 
 constexpr int EscapeKey = 27;
 
+int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / Canvas::TwipsPerPixel)); }
+
 }  // namespace
 
 MainWindow::MainWindow() : messages_(this) {
@@ -158,23 +160,23 @@ QAction* MainWindow::action(const QString& name) const {
 double MainWindow::topTwips() const { return frameGeometry().top() * Canvas::TwipsPerPixel; }
 
 void MainWindow::placeTwips(double left, double top, double width, double height) {
-  const auto px = [](double twips) { return static_cast<int>(std::lround(twips / Canvas::TwipsPerPixel)); };
-  placement_ = QRect(px(left), px(top), px(width), px(height));
+  placement_ = QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
   applyPlacement();
 }
 
 void MainWindow::applyPlacement() {
   if (placement_.isEmpty()) return;
-  // The outer size includes the frame, which is known once the window is
-  // shown; the panel, while shown, widens the window.
-  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  // The game's outer size held the board and the menu bar inside a frame
+  // of its own; here the window manager's frame, whatever its size, comes
+  // around them and the board keeps its size. The panel, while shown,
+  // widens the window.
+  const QSize board = placement_.size() - QSize(twipsToPixels(StartWidthTwips - Canvas::WidthTwips),
+                                                twipsToPixels(StartHeightTwips - Canvas::HeightTwips));
+  const int menuHeight = std::max(menuBar()->heightForWidth(board.width()), menuBar()->sizeHint().height());
+  resize(board + QSize(panelGrowth_, menuHeight));
+  // Before the window is shown this is where the frame's corner goes, the
+  // window manager's frame included; after, Qt allows for the frame.
   move(placement_.topLeft());
-  resize(placement_.size() - frame + QSize(panelGrowth_, 0));
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  applyPlacement();
 }
 
 void MainWindow::panelShown(bool shown) {

@@ -21,7 +21,8 @@ class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The window's outer size at start-up, in twips.
+  // The window's outer size at start-up, in twips: the board (the canvas)
+  // and the menu bar inside the frame.
   static constexpr double StartWidthTwips = 9500;
   static constexpr double StartHeightTwips = 8000;
 
@@ -48,8 +49,9 @@ class MainWindow final : public QMainWindow {
   // The window is being closed; answering false keeps it open.
   std::function<bool()> onClose;
 
-  // The window's outer edges (frame included) in twips; placing before the
-  // window is shown takes effect when it is.
+  // The window's outer edges (frame included) in twips. Placing puts the
+  // frame's corner at (left, top) and gives the board its part of the
+  // outer size; before the window is shown it takes effect when it is.
   double topTwips() const;
   void placeTwips(double left, double top, double width, double height);
 
@@ -57,7 +59,6 @@ class MainWindow final : public QMainWindow {
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void buildMenus();

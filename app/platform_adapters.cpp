@@ -16,7 +16,10 @@ MessageAnswer QtMessageBoxes::show(const std::string& text, const std::string& c
   QString body = QString::fromStdString(text);
   body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  QMessageBox box(parent_);
+  // Before the window is shown (a warning at start-up) the box stands
+  // alone: a box over the window would make the window's window-system
+  // window before the window is placed, its frame then above the screen.
+  QMessageBox box(parent_->isVisible() ? parent_ : nullptr);
   box.setWindowTitle(QString::fromStdString(caption));
   box.setText(body);
   box.setTextFormat(Qt::PlainText);

@@ -12,6 +12,7 @@ class NullSurface final : public Surface {
   void setForeColor(int) override {}
   void setTextPosition(double, double) override {}
   void print(const std::string&) override {}
+  double textWidth(const std::string&) const override { return 0; }
   void setBackColor(int) override {}
   void refresh() override {}
 };

@@ -25,6 +25,8 @@ class Surface {
   virtual void setTextPosition(double twipX, double twipY) = 0;
   // Prints UTF-8 text at the text position.
   virtual void print(const std::string& text) = 0;
+  // How wide print would make the text with the font set now, in twips.
+  virtual double textWidth(const std::string& text) const = 0;
   virtual void setBackColor(int qbColor) = 0;
   // Shows what has been drawn now, even while the game blocks the event loop.
   virtual void refresh() = 0;

@@ -9,6 +9,9 @@
 
 namespace vudeve {
 
+// The width of the window's drawing, in twips.
+inline constexpr int ScreenWidth = 9380;
+
 // Primitives.
 void 描画_絵(Game& g, int pictureCode, double x, double y);
 void 描画_桝輪郭(Game& g, int color, double x, double y);

@@ -1,5 +1,6 @@
 #include "app/handlers/record_panel_commands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -34,6 +35,31 @@ std::string nameOf(const Game& g, const std::string& typed, int side, int first)
   if (!typed.empty()) return typed;
   if (g.GameMode == ModeCom) return side == kif::Bottom ? "あなた" : "vudeve LEVEL" + std::to_string(g.Level);
   return std::string(side == first ? kif::EvenRoles.bottom : kif::EvenRoles.top);
+}
+
+// The room left between the title and the bottom player's name on their
+// row, in twips.
+constexpr double TitleGap = 120;
+
+// The text, or where it is wider than room the longest head of it that fits
+// with "…" after it (nothing when not even that fits).
+std::string fittedText(const Surface& screen, const std::string& text, double room) {
+  if (screen.textWidth(text) <= room) return text;
+  const std::string ellipsis = "…";
+  std::vector<std::size_t> ends;  // the byte length of each head, by characters
+  for (std::size_t i = 1; i < text.size(); ++i)
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ends.push_back(i);
+  // Heads widen with their length: the longest that fits is found by halves.
+  std::size_t fitting = 0, tooLong = ends.size() + 1;  // counts of characters
+  while (tooLong - fitting > 1) {
+    const std::size_t middle = (fitting + tooLong) / 2;
+    if (screen.textWidth(text.substr(0, ends[middle - 1]) + ellipsis) <= room)
+      fitting = middle;
+    else
+      tooLong = middle;
+  }
+  if (fitting > 0) return text.substr(0, ends[fitting - 1]) + ellipsis;
+  return screen.textWidth(ellipsis) <= room ? ellipsis : std::string();
 }
 
 }  // namespace
@@ -129,22 +155,34 @@ void File1_Click(Game& g) {
 
   // Title at the bottom left, then the top and the bottom player's names.
   // A header line the file does not have is not printed.
-  const std::string* headers[] = {&contents.title, &contents.topName, &contents.bottomName};
-  for (int line = 1; line <= contents.headerLines; ++line) 描画_棋譜見出し(g, line, *headers[line - 1]);
+  std::vector<std::string> headers{contents.title, contents.topName, contents.bottomName};
+  headers.resize(static_cast<std::size_t>(contents.headerLines));
+  描画_棋譜見出し(g, headers);
 
   const int last = static_cast<int>(contents.entries.size()) - 1;
   for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, contents.entries[k]);
   設定_棋譜読込後(g, last);
 }
 
-void 描画_棋譜見出し(Game& g, int line, const std::string& text) {
-  // The title at the bottom left in red, the names above and below the
-  // board in the text colour.
-  const double x = 取得_棋譜のX座標(text) - (line == 1 ? 3000 : 0);
-  g.Screen->setTextPosition(x, line == 2 ? 100 : 6350);
-  g.Screen->setForeColor(line == 1 ? SelectColor : TextColor);
-  g.Screen->setFontSize(12);
-  g.Screen->print(text);
+// The title at the bottom left in red, the names above and below the board
+// in the text colour, each where its length puts it. A title too long for
+// its place starts at the window's left edge instead.
+void 描画_棋譜見出し(Game& g, const std::vector<std::string>& lines) {
+  Surface& screen = *g.Screen;
+  screen.setFontSize(12);
+  const auto nameX = [](const std::string& name) { return std::max(0.0, 取得_棋譜のX座標(name)); };
+  const bool bottomName = lines.size() > 2 && !lines[2].empty();
+  const double titleRight = bottomName ? nameX(lines[2]) - TitleGap : ScreenWidth;
+  for (std::size_t line = 0; line < lines.size() && line < 3; ++line) {
+    const std::string& text = lines[line];
+    const bool title = line == 0;
+    double x = title ? 取得_棋譜のX座標(text) - 3000 : nameX(text);
+    const double right = title ? titleRight : ScreenWidth;
+    if (title && (x < 0 || x + screen.textWidth(text) > right)) x = 0;
+    screen.setTextPosition(x, line == 1 ? 100 : 6350);
+    screen.setForeColor(line == 0 ? SelectColor : TextColor);
+    screen.print(fittedText(screen, text, right - x));
+  }
 }
 
 void 設定_棋譜読込後(Game& g, int last) {
@@ -180,9 +218,7 @@ void 設定_KIF棋譜(Game& g, const KifRecord& record) {
   // MAN, at the bottom, is 先手 when the bottom player moved first.
   g.ManSide = record.firstMover == kif::Bottom ? SenteSide : GoteSide;
   g.ComSide = -g.ManSide;
-  描画_棋譜見出し(g, 1, record.header.title);
-  描画_棋譜見出し(g, 2, record.header.topName);
-  描画_棋譜見出し(g, 3, record.header.bottomName);
+  描画_棋譜見出し(g, {record.header.title, record.header.topName, record.header.bottomName});
   const int last = static_cast<int>(record.entries.size()) - 1;
   for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, record.entries[k]);
   restoreSnapshot(g, 0, record.entries[0].comBefore, record.entries[0].manBefore);

@@ -22,9 +22,11 @@ void Command1_Click(Game& g);
 // Reads the file chosen in the file list.
 void File1_Click(Game& g);
 
-// Prints a header line of a record read from a file where the panel shows
-// it: line 1 the title, 2 the top player's name, 3 the bottom player's.
-void 描画_棋譜見出し(Game& g, int line, const std::string& text);
+// Prints the header lines of a record read from a file where the panel
+// shows them: the title, the top player's name, the bottom player's (a file
+// may have fewer). Each stays inside the window and the title stops short
+// of the bottom player's name, ended with "…" where it is cut.
+void 描画_棋譜見出し(Game& g, const std::vector<std::string>& lines);
 // Ends the reading of a record of entries 0..last: replay starts at 0.
 void 設定_棋譜読込後(Game& g, int last);
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the build into a fresh prefix and runs the installed programs
-# from another folder: the command-line tool answers as the built one does,
-# and the window starts, finds its sound library and sounds in the prefix,
-# keeps vudeve.ini in the folder it was started from, and quits.
-#   install_test.sh <cmake> <build folder> <library folder under the prefix>
+# Installs with `make install` into a fresh prefix and runs the installed
+# programs from another folder: the install builds only what it installs,
+# stripped; the command-line tool answers as the built one does, and the
+# window starts, finds its sound library and sounds in the prefix, keeps
+# vudeve.ini in the folder it was started from, and quits.
+#   install_test.sh <source folder> <build folder> <library folder under the prefix>
 set -euo pipefail
-cmake=$1 build=$2 libdir=$3
+source=$1 build=$2 libdir=$3
+installBuild=$build/install-build
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -18,7 +20,8 @@ fail() {
   exit 1
 }
 
-"$cmake" --install "$build" --prefix "$prefix" > /dev/null
+make -s -C "$source" install PREFIX="$prefix" INSTALL_DIR="$installBuild" > /dev/null
+[[ ! -e "$installBuild/bin/vudeve_tests" && ! -e "$installBuild/bin/vudeve_bench" ]] || fail "the install built the tests"
 waves=(その他.wav 禁止.wav 駒打音.wav BGM.wav)
 expected=(bin/vudeve bin/vudeve-cli "$libdir/libvudeve.so" share/applications/vudeve.desktop
   share/icons/hicolor/48x48/apps/vudeve.png share/icons/hicolor/256x256/apps/vudeve.png
@@ -28,6 +31,9 @@ for file in "${expected[@]}"; do
   [[ -f "$prefix/$file" ]] || fail "not installed: $file"
 done
 grep -qx 'Categories=Game;BoardGame;' "$prefix/share/applications/vudeve.desktop" || fail "desktop entry"
+for binary in bin/vudeve bin/vudeve-cli "$libdir/libvudeve.so"; do
+  [[ $(readelf -S "$prefix/$binary") != *.symtab* ]] || fail "not stripped: $binary"
+done
 
 cd "$elsewhere"
 even='lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL -'

@@ -32,7 +32,10 @@ class RecordingSurface final : public Surface {
   void drawBox(int color, double x1, double y1, double x2, double y2) override {
     calls.push_back({DrawCall::Box, color, x1, y1, x2, y2});
   }
-  void setFontSize(double points) override { calls.push_back({DrawCall::FontSize, 0, 0, 0, 0, 0, points}); }
+  void setFontSize(double points) override {
+    fontPoints_ = points;
+    calls.push_back({DrawCall::FontSize, 0, 0, 0, 0, 0, points});
+  }
   void setFontBold(bool bold) override { calls.push_back({DrawCall::Bold, 0, 0, 0, 0, 0, 0, bold}); }
   void setForeColor(int color) override { calls.push_back({DrawCall::ForeColor, color}); }
   void setTextPosition(double x, double y) override { calls.push_back({DrawCall::TextPosition, 0, x, y}); }
@@ -43,6 +46,20 @@ class RecordingSurface final : public Surface {
   }
   void setBackColor(int color) override { calls.push_back({DrawCall::BackColor, color}); }
   void refresh() override { calls.push_back({DrawCall::Refresh}); }
+  // A monospaced font: a character is as wide as the font is high (20
+  // twips a point), an ASCII or half-width katakana one half that.
+  double textWidth(const std::string& text) const override {
+    double ems = 0;
+    for (std::size_t i = 0; i < text.size();) {
+      const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(k < text.size() ? text[k] : 0); };
+      const unsigned lead = byte(i);
+      const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+      const unsigned code = length == 3 ? (lead & 0x0F) << 12 | (byte(i + 1) & 0x3F) << 6 | (byte(i + 2) & 0x3F) : lead;
+      ems += lead < 0x80 || (code >= 0xFF61 && code <= 0xFF9F) ? 0.5 : 1;
+      i += length;
+    }
+    return ems * fontPoints_ * 20;
+  }
 
   // Twips of cell (x, y), as the drawing code computes them.
   static double cellX(double x) { return BoardLeft + x * CellWidth; }
@@ -82,6 +99,9 @@ class RecordingSurface final : public Surface {
   void clear() { calls.clear(); }
 
   static bool near(double a, double b) { return a - b < 0.01 && b - a < 0.01; }
+
+ private:
+  double fontPoints_ = 9;
 };
 
 // Message boxes answered from a script, then from the answer source when

@@ -130,7 +130,7 @@ TEST_F(RecordFileTest, HeaderLinesArePrintedWhereTheyBelong) {
     std::string text;
     double x, y;
     int color;
-  } expected[] = {{GoldenTitle, 取得_棋譜のX座標(GoldenTitle) - 3000, 6350, SelectColor},
+  } expected[] = {{GoldenTitle, 0, 6350, SelectColor},  // nine characters: at the left edge
                   {GoldenTop, 取得_棋譜のX座標(GoldenTop), 100, TextColor},
                   {GoldenBottom, 取得_棋譜のX座標(GoldenBottom), 6350, TextColor}};
   for (int i = 0; i < 3; ++i) {
@@ -139,6 +139,34 @@ TEST_F(RecordFileTest, HeaderLinesArePrintedWhereTheyBelong) {
     EXPECT_DOUBLE_EQ(headers[i].y, expected[i].y);
     EXPECT_EQ(headers[i].color, expected[i].color);
     EXPECT_EQ(headers[i].size, 12);
+  }
+}
+
+// The fake surface's font makes a full-width character 240 twips wide at
+// 12 points; the bottom player's name "山田 花子" starts at 3327 twips.
+TEST_F(RecordFileTest, HeaderLinesStayInsideTheWindowAndClearOfTheName) {
+  const std::string longTitle = "第三十六期竜王戦七番勝負第二局　藤井聡太竜王対伊藤匠七段戦（京都）";
+  std::string longName;
+  for (int i = 0; i < 40; ++i) longName += "名";
+  const struct {
+    std::vector<std::string> lines;
+    std::size_t shown;  // the line looked at
+    std::string text;
+    double x;
+  } rows[] = {
+      {{"第1局", "先手", GoldenBottom}, 0, "第1局", 取得_棋譜のX座標("第1局") - 3000},
+      {{GoldenTitle, "先手", GoldenBottom}, 0, GoldenTitle, 0},
+      {{longTitle, "先手", GoldenBottom}, 0, "第三十六期竜王戦七番勝負…", 0},
+      {{longTitle}, 0, longTitle, 0},
+      {{"", longName, ""}, 1, longName.substr(0, 38 * 3) + "…", 0},
+  };
+  for (const auto& row : rows) {
+    platform.surface.clear();
+    描画_棋譜見出し(g, row.lines);
+    const auto printed = platform.surface.printed();
+    ASSERT_EQ(printed.size(), row.lines.size());
+    EXPECT_EQ(printed[row.shown].text, row.text) << row.lines[row.shown];
+    EXPECT_DOUBLE_EQ(printed[row.shown].x, row.x) << row.lines[row.shown];
   }
 }
 

@@ -162,6 +162,19 @@ TEST(SoundModule, WithoutTheLibraryTheGameWarnsOnceAndStaysSilent) {
   EXPECT_EQ(platform.messages.shown.size(), 1u);
 }
 
+TEST(SoundModule, ChosenSilenceStartsWithoutAWarning) {
+  Game g;
+  FakePlatform platform;
+  platform.attach(g);
+  SilentSoundLibrary silence;
+  g.Sound = &silence;
+  loadSounds(g);
+  EXPECT_TRUE(platform.messages.shown.empty());
+  EXPECT_EQ(g.PieceSound, 0u);
+  EXPECT_EQ(g.BgmSound, 0u);
+  releaseSounds(g);
+}
+
 // --- The real library, on SDL's dummy audio driver ---
 
 class RealSoundLibrary : public ::testing::Test {
