@@ -22,8 +22,8 @@ enum class Shape { AsStarted, Unmaximised, WithALongTitle, MostOfTheScreen, AtTh
 // A record whose title runs far past its place, as KIF files have them.
 const char* const LongTitleKif =
     "開始日時：2023/10/19 09:00:00\n"
-    "棋戦：第三十六期竜王戦七番勝負第二局　藤井聡太竜王対伊藤匠七段戦（京都）\n"
-    "手合割：平手\n先手：藤井聡太\n後手：永瀬拓矢\n"
+    "棋戦：第三十六期竜王戦七番勝負第二局　山田一郎竜王対鈴木誠七段戦（京都）\n"
+    "手合割：平手\n先手：山田一郎\n後手：佐藤次郎\n"
     "手数----指手---------消費時間--\n"
     "   1 ７六歩(77)   ( 0:03/00:00:03)\n";
 constexpr double NameLength = 4;  // characters, both names

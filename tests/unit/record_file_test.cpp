@@ -145,7 +145,7 @@ TEST_F(RecordFileTest, HeaderLinesArePrintedWhereTheyBelong) {
 // The fake surface's font makes a full-width character 240 twips wide at
 // 12 points; the bottom player's name "山田 花子" starts at 3327 twips.
 TEST_F(RecordFileTest, HeaderLinesStayInsideTheWindowAndClearOfTheName) {
-  const std::string longTitle = "第三十六期竜王戦七番勝負第二局　藤井聡太竜王対伊藤匠七段戦（京都）";
+  const std::string longTitle = "第三十六期竜王戦七番勝負第二局　山田一郎竜王対鈴木誠七段戦（京都）";
   std::string longName;
   for (int i = 0; i < 40; ++i) longName += "名";
   const struct {
