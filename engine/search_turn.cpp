@@ -1,6 +1,7 @@
 #include "engine/search_turn.h"
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -13,14 +14,18 @@ namespace vudeve {
 namespace {
 
 // LEVEL4 counts nodes, so that a position always gets the same move;
-// LEVEL5 counts seconds, within 3 s a move on a shared two-core machine.
+// LEVEL5 counts seconds, within 3 s a move on a shared two-core machine:
+// the candidates are checked in what is left of the turn's seconds once
+// the search and the one-ply scores are done.
 struct Budget {
   std::uint64_t searchNodes, checkNodes;
-  double searchSeconds, checkSeconds;
+  double searchSeconds, turnSeconds;
   int checkedCandidates;
 };
 constexpr Budget Level4Budget{60000, 90000, 0, 0, 6};
-constexpr Budget Level5Budget{0, 0, 1.0, 1.3, 10};
+constexpr Budget Level5Budget{0, 0, 1.0, 2.5, 10};
+// The least the check gets, however long the one-ply scores took.
+constexpr double LeastCheckSeconds = 0.2;
 // A candidate whose searched value falls this far below the best one loses
 // something to a forced line that the one-ply scores do not see.
 constexpr int RefutationMargin = 120;
@@ -72,6 +77,7 @@ ComCandidate candidateOf(const search::Position& root, search::Move move, int sc
 // by force or every candidate checked loses something.
 std::optional<ComCandidate> choose(const Game& g, int level, search::KeepGoing keepGoing, void* context) {
   const Budget& budget = budgetOf(level);
+  const auto turnStart = std::chrono::steady_clock::now();
   const search::Position root = search::Position::fromGame(g, search::Com);
   search::Limits limits;
   limits.nodes = budget.searchNodes;
@@ -94,7 +100,10 @@ std::optional<ComCandidate> choose(const Game& g, int level, search::KeepGoing k
   if (std::find(checked.begin(), checked.end(), found.move) == checked.end()) checked.push_back(found.move);
   std::vector<int> values(checked.size());
   limits.nodes = budget.checkNodes;
-  limits.seconds = budget.checkSeconds;
+  if (budget.turnSeconds > 0) {
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - turnStart;
+    limits.seconds = std::max(LeastCheckSeconds, budget.turnSeconds - spent.count());
+  }
   if (searcher().valueMoves(root, checked.data(), static_cast<int>(checked.size()), values.data(), limits, keepGoing,
                             context) == 0)
     return candidateOf(root, found.move, found.score);
@@ -114,7 +123,7 @@ search::Limits searchLimits(int level) {
   const Budget& budget = budgetOf(level);
   search::Limits limits;
   limits.nodes = budget.searchNodes + budget.checkNodes;
-  limits.seconds = budget.searchSeconds + budget.checkSeconds;
+  limits.seconds = budget.turnSeconds;
   return limits;
 }
 
