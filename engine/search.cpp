@@ -104,7 +104,7 @@ void Searcher::order(MoveList& list, Move ttMove, int ply, int* scores) {
   }
 }
 
-Result Searcher::think(const Position& root, const Limits& limits, KeepGoing keepGoing, void* context) {
+void Searcher::start(const Position& root, const Limits& limits, KeepGoing keepGoing, void* context) {
   pos_ = root;
   limits_ = limits;
   keepGoing_ = keepGoing;
@@ -118,7 +118,10 @@ Result Searcher::think(const Position& root, const Limits& limits, KeepGoing kee
   for (auto& k : killers_) k[0] = k[1] = NoMove;
   for (auto& side : history_)
     for (auto& from : side) std::fill(std::begin(from), std::end(from), 0);
+}
 
+Result Searcher::think(const Position& root, const Limits& limits, KeepGoing keepGoing, void* context) {
+  start(root, limits, keepGoing, context);
   Result result;
   MoveList& rootMoves = lists_[0];
   pos_.generate(rootMoves);
@@ -149,6 +152,28 @@ Result Searcher::think(const Position& root, const Limits& limits, KeepGoing kee
     }
   }
   return result;
+}
+
+int Searcher::valueMoves(const Position& root, const Move* moves, int count, int* values, const Limits& limits,
+                         KeepGoing keepGoing, void* context) {
+  start(root, limits, keepGoing, context);
+  int completed = 0;
+  int trial[MaxMoves];
+  for (int depth = 1; depth <= limits.maxDepth; ++depth) {
+    bool decided = true;
+    for (int i = 0; i < count && !stopped_; ++i) {
+      const Undo undo = pos_.make(moves[i]);
+      trial[i] = -negamax(depth - 1, -Infinite, Infinite, 1);
+      pos_.unmake(moves[i], undo);
+      decided = decided && (trial[i] > WinBound || trial[i] < -WinBound);
+    }
+    if (stopped_) break;
+    std::copy(trial, trial + count, values);
+    completed = depth;
+    // Every move won or lost by force: more depth changes nothing.
+    if (decided) break;
+  }
+  return completed;
 }
 
 int Searcher::negamax(int depth, int alpha, int beta, int ply) {

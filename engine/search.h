@@ -53,6 +53,13 @@ class Searcher {
   // position and the limits alone.
   Result think(const Position& root, const Limits& limits, KeepGoing keepGoing = nullptr, void* context = nullptr);
 
+  // The searched value of each of `moves` from `root`, for the side to move
+  // of `root`, every move to the same depth: deepened one ply at a time
+  // until the limits end it, the values of the last depth completed for all
+  // of them stand (answers that depth, 0 when not even the first was done).
+  int valueMoves(const Position& root, const Move* moves, int count, int* values, const Limits& limits,
+                 KeepGoing keepGoing = nullptr, void* context = nullptr);
+
  private:
   struct Entry {
     std::uint64_t key;
@@ -70,6 +77,7 @@ class Searcher {
   int terminal(int ply) const;
   void order(MoveList& list, Move ttMove, int ply, int* scores);
   bool outOfBudget();
+  void start(const Position& root, const Limits& limits, KeepGoing keepGoing, void* context);
   Entry& slot(std::uint64_t key) { return table_[key & (tableSize_ - 1)]; }
 
   Position pos_;

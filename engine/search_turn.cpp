@@ -1,15 +1,36 @@
 #include "engine/search_turn.h"
 
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "engine/tool_game.h"
+#include "rules/board_fields.h"
 #include "ui/clocks.h"
 
 namespace vudeve {
 
 namespace {
 
-// Nodes of LEVEL4, seconds of LEVEL5: within 0.3 s and 3 s a move on a
-// shared two-core machine.
-constexpr std::uint64_t Level4Nodes = 150000;
-constexpr double Level5Seconds = 2.5;
+// LEVEL4 counts nodes, so that a position always gets the same move;
+// LEVEL5 counts seconds, within 3 s a move on a shared two-core machine:
+// the candidates are checked in what is left of the turn's seconds once
+// the search and the one-ply scores are done.
+struct Budget {
+  std::uint64_t searchNodes, checkNodes;
+  double searchSeconds, turnSeconds;
+  int checkedCandidates;
+};
+constexpr Budget Level4Budget{60000, 90000, 0, 0, 6};
+constexpr Budget Level5Budget{0, 0, 1.0, 2.5, 10};
+// The least the check gets, however long the one-ply scores took.
+constexpr double LeastCheckSeconds = 0.2;
+// A candidate whose searched value falls this far below the best one loses
+// something to a forced line that the one-ply scores do not see.
+constexpr int RefutationMargin = 120;
+
+const Budget& budgetOf(int level) { return level >= StrongestLevel ? Level5Budget : Level4Budget; }
 
 // One table for every turn: the search clears it, never reallocates it.
 search::Searcher& searcher() {
@@ -23,22 +44,86 @@ bool tickClock(void* game) {
   return true;
 }
 
+class CandidateList final : public ComSearchHooks {
+ public:
+  void scored(const ComCandidate& candidate) override { all.push_back(candidate); }
+  std::vector<ComCandidate> all;
+};
+
+// The one-ply candidates of LEVEL3 on a copy of the position, best first
+// (among equal scores the first in search order, as in play).
+std::vector<ComCandidate> onePlyCandidates(const Game& g) {
+  std::unique_ptr<Game> copy = makeToolGame(3);
+  placePiecesForComputer(*copy, Placement{g.Board, g.ManHand, g.ComHand});
+  CandidateList candidates;
+  searchComMoves(*copy, candidates, true);
+  std::stable_sort(candidates.all.begin(), candidates.all.end(),
+                   [](const ComCandidate& a, const ComCandidate& b) { return a.score > b.score; });
+  return std::move(candidates.all);
+}
+
+bool sameMove(const search::GameMove& m, const ComCandidate& c) {
+  return m.fromX == c.fromX && m.fromY == c.fromY && m.toX == c.toX && m.toY == c.toY && m.placed == c.placed;
+}
+
+ComCandidate candidateOf(const search::Position& root, search::Move move, int score) {
+  const search::GameMove m = search::toGameMove(root, move);
+  return ComCandidate{m.fromX, m.fromY, m.toX, m.toY, m.placed, m.moving, static_cast<double>(score)};
+}
+
+// The one-ply order keeps the positional sense of LEVEL3; the deep search
+// checks its best candidates against forced lines. The best candidate that
+// no forced line refutes is played, or the search's own move when it wins
+// by force or every candidate checked loses something.
 std::optional<ComCandidate> choose(const Game& g, int level, search::KeepGoing keepGoing, void* context) {
+  const Budget& budget = budgetOf(level);
+  const auto turnStart = std::chrono::steady_clock::now();
   const search::Position root = search::Position::fromGame(g, search::Com);
-  const search::Result result = searcher().think(root, searchLimits(level), keepGoing, context);
-  if (result.move == search::NoMove) return std::nullopt;
-  const search::GameMove m = search::toGameMove(root, result.move);
-  return ComCandidate{m.fromX, m.fromY, m.toX, m.toY, m.placed, m.moving, static_cast<double>(result.score)};
+  search::Limits limits;
+  limits.nodes = budget.searchNodes;
+  limits.seconds = budget.searchSeconds;
+  const search::Result found = searcher().think(root, limits, keepGoing, context);
+  if (found.move == search::NoMove) return std::nullopt;
+  if (found.score > search::WinBound) return candidateOf(root, found.move, found.score);
+
+  search::MoveList legal;
+  root.generate(legal);
+  std::vector<search::Move> checked;
+  for (const ComCandidate& c : onePlyCandidates(g)) {
+    if (static_cast<int>(checked.size()) >= budget.checkedCandidates) break;
+    for (int i = 0; i < legal.size; ++i) {
+      if (!sameMove(search::toGameMove(root, legal.moves[i]), c)) continue;
+      checked.push_back(legal.moves[i]);
+      break;
+    }
+  }
+  if (std::find(checked.begin(), checked.end(), found.move) == checked.end()) checked.push_back(found.move);
+  std::vector<int> values(checked.size());
+  limits.nodes = budget.checkNodes;
+  if (budget.turnSeconds > 0) {
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - turnStart;
+    limits.seconds = std::max(LeastCheckSeconds, budget.turnSeconds - spent.count());
+  }
+  if (searcher().valueMoves(root, checked.data(), static_cast<int>(checked.size()), values.data(), limits, keepGoing,
+                            context) == 0)
+    return candidateOf(root, found.move, found.score);
+  const int best = *std::max_element(values.begin(), values.end());
+  if (best > search::WinBound) {
+    const auto winning = std::max_element(values.begin(), values.end()) - values.begin();
+    return candidateOf(root, checked[winning], best);
+  }
+  for (std::size_t i = 0; i < checked.size(); ++i)
+    if (values[i] >= best - RefutationMargin) return candidateOf(root, checked[i], values[i]);
+  return candidateOf(root, found.move, found.score);
 }
 
 }  // namespace
 
 search::Limits searchLimits(int level) {
+  const Budget& budget = budgetOf(level);
   search::Limits limits;
-  if (level >= StrongestLevel)
-    limits.seconds = Level5Seconds;
-  else
-    limits.nodes = Level4Nodes;
+  limits.nodes = budget.searchNodes + budget.checkNodes;
+  limits.seconds = budget.turnSeconds;
   return limits;
 }
 

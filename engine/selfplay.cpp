@@ -1,9 +1,11 @@
 #include "engine/selfplay.h"
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 
 #include "engine/com_turn.h"
+#include "engine/search_turn.h"
 #include "engine/tool_game.h"
 #include "rules/handicap.h"
 #include "rules/influence.h"
@@ -35,7 +37,9 @@ int otherSide(const Game& g, int side) {
 
 double playSelfPlayPly(Game& g, bool bottomToMove, int level, std::optional<std::uint32_t> randomSeed) {
   if (bottomToMove) turnPositionRound(g);
-  g.Level = level;
+  // A random move is drawn among the candidates, which only the one-ply
+  // levels list.
+  g.Level = randomSeed ? std::min(level, FirstSearchLevel - 1) : level;
   g.Turn = g.ComSide;
   勢力調査(g);
 
