@@ -8,7 +8,7 @@ CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := record_file settings position_text usi kif
+FUZZ_TARGETS := record_file settings position_text usi kif ki2 csa
 
 .PHONY: all deps build run install test test-fast fuzz monkey clean
 

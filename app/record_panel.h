@@ -1,6 +1,6 @@
 // The record-file panel at the right of the board: the drive list Drive1,
-// the folder list Dir1, the file list File1 ("*.棋譜" and the KIF files
-// "*.kif", "*.kifu"), the four text boxes with their labels and the RETURN
+// the folder list Dir1, the file list File1 ("*.棋譜" and the records of
+// the shogi world: KIF, KI2 and CSA), the four text boxes with their labels and the RETURN
 // button. The game shows and hides its parts; the panel reports the
 // person's choices through the callbacks and never runs game code itself.
 #pragma once
@@ -37,7 +37,7 @@ class QtRecordPanel final : public QWidget, public RecordPanel {
 
  public:
   static constexpr int PanelWidth = 250;
-  static constexpr const char* FilePatterns[] = {"*.棋譜", "*.kif", "*.kifu"};
+  static constexpr const char* FilePatterns[] = {"*.棋譜", "*.kif", "*.kifu", "*.ki2", "*.ki2u", "*.csa"};
 
   explicit QtRecordPanel(QWidget* parent = nullptr);
 

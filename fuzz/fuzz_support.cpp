@@ -10,6 +10,7 @@
 #include "app/handlers/match_commands.h"
 #include "app/handlers/position_commands.h"
 #include "app/handlers/record_panel_commands.h"
+#include "record/kif_write.h"
 #include "record/record_file.h"
 #include "record/replay.h"
 #include "rules/invariants.h"
@@ -100,6 +101,27 @@ void PanelGame::letTheComputerMove(std::uint8_t choice) {
   for (int step = 0; step < steps; ++step) AFTER_Click(g);
   SENTE_Click(g);
   checkSquaresOf(g, "after the computer's move");
+}
+
+void readWriteAndPlay(const std::string& in, const std::string& out, const std::uint8_t* data, std::size_t size) {
+  PanelGame game;
+  Game& g = game.g;
+  if (!game.readInput(in, data, size)) return;
+  const std::vector<RecordEntry> read = recordEntries(g);
+  if (read.size() != static_cast<std::size_t>(g.LastMoveNumber) + 1) fail("the record does not hold the file");
+  game.stepToTheEnd();
+  if (g.LastMoveNumber == 0) return;
+
+  game.write(out);
+  if (game.panel.refreshes != 1) fail("the record read was not written back");
+  PanelGame again;
+  again.read(out);
+  std::vector<RecordEntry> expected = read;
+  if (kifTurnsRound(read))
+    for (RecordEntry& e : expected) e = turnedRound(e);
+  if (again.g.RecordMode != TrueValue || recordEntries(again.g) != expected)
+    fail("the written record reads into other snapshots");
+  game.letTheComputerMove(data[0]);
 }
 
 }  // namespace vudeve::fuzzing

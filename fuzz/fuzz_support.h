@@ -45,6 +45,14 @@ struct PanelGame {
   void letTheComputerMove(std::uint8_t choice);
 };
 
+// A record file of the shogi world read as the panel reads it, from the
+// bytes given as the file `in`: a file it takes must step through to its
+// end, must write back to the file `out` that reads into the same snapshots
+// (turned round when the file puts the first mover at the bottom), and
+// every position in it must be playable: the computer moves from one of
+// them.
+void readWriteAndPlay(const std::string& in, const std::string& out, const std::uint8_t* data, std::size_t size);
+
 }  // namespace vudeve::fuzzing
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);

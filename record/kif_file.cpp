@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "record/csa_read.h"
+
 namespace vudeve {
 namespace {
 
@@ -50,6 +52,12 @@ std::optional<TextEncoding> declaredEncoding(const std::filesystem::path& path) 
   file.read(start.data(), static_cast<std::streamsize>(start.size()));
   start.resize(static_cast<std::size_t>(file.gcount()));
   if (start.starts_with(ByteOrderMark)) return TextEncoding::Utf8;
+  // CSA 3.0 names it in its first line, "'CSA encoding=UTF-8".
+  if (const std::string_view first = std::string_view(start).substr(0, start.find_first_of("\r\n"));
+      first.starts_with("'CSA encoding=")) {
+    const std::string_view value = first.substr(std::string_view("'CSA encoding=").size());
+    return sameLetters(value, "utf-8") ? TextEncoding::Utf8 : TextEncoding::CodePage932;
+  }
   for (std::size_t at = 0; at < start.size() && start[at] == '#';) {
     const std::size_t end = std::min(start.find_first_of("\r\n", at), start.size());
     const std::string_view line = std::string_view(start).substr(at, end - at);
@@ -70,17 +78,42 @@ std::optional<TextEncoding> declaredEncoding(const std::filesystem::path& path) 
 }  // namespace
 
 std::optional<TextEncoding> kifEncodingOf(const std::string& fileName) {
-  if (endsWithLetters(fileName, ".kif")) return TextEncoding::CodePage932;
-  if (endsWithLetters(fileName, ".kifu")) return TextEncoding::Utf8;
+  const std::optional<OutsideFileKind> kind = outsideKindOf(fileName);
+  if (!kind || kind->kind != RecordKind::Kif) return std::nullopt;
+  return kind->encoding;
+}
+
+std::optional<OutsideFileKind> outsideKindOf(const std::string& fileName) {
+  constexpr struct {
+    std::string_view ending;
+    OutsideFileKind kind;
+  } Kinds[] = {
+      {".kif", {RecordKind::Kif, TextEncoding::CodePage932}}, {".kifu", {RecordKind::Kif, TextEncoding::Utf8}},
+      {".ki2", {RecordKind::Ki2, TextEncoding::CodePage932}}, {".ki2u", {RecordKind::Ki2, TextEncoding::Utf8}},
+      {".csa", {RecordKind::Csa, TextEncoding::CodePage932}},
+  };
+  for (const auto& k : Kinds)
+    if (endsWithLetters(fileName, k.ending)) return k.kind;
   return std::nullopt;
 }
 
-std::string 読込_KIF(const std::filesystem::path& path, TextEncoding encoding, KifRecord& record) {
+std::string readRecordOfKind(const std::filesystem::path& path, KifRecord& record) {
+  const std::optional<OutsideFileKind> kind = outsideKindOf(path.filename().string());
+  if (!kind) return "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path.string();
   std::vector<std::string> lines;
-  encoding = declaredEncoding(path).value_or(encoding);
-  if (const TextFileStatus status = readTextFile(path, lines, encoding); status != TextFileStatus::Ok)
-    return unreadable(status) + "\r" + path.string();
-  const std::optional<KifError> error = readKif(lines, record);
+  const std::optional<TextEncoding> declared = declaredEncoding(path);
+  TextFileStatus status = readTextFile(path, lines, declared.value_or(kind->encoding));
+  // A CSA file that names no encoding is Shift_JIS by the standard, but
+  // some programs write UTF-8 without saying so.
+  if (kind->kind == RecordKind::Csa && !declared && status == TextFileStatus::NotCodePage932)
+    status = readTextFile(path, lines, TextEncoding::Utf8);
+  if (status != TextFileStatus::Ok) return unreadable(status) + "\r" + path.string();
+  std::optional<KifError> error;
+  switch (kind->kind) {
+    case RecordKind::Kif: error = readKif(lines, record); break;
+    case RecordKind::Ki2: error = readKi2(lines, record); break;
+    case RecordKind::Csa: error = readCsa(lines, record); break;
+  }
   if (!error) return {};
   const std::string line = error->line >= 1 && error->line <= lines.size() ? "\r" + excerpt(lines[error->line - 1]) : "";
   return "棋譜ﾌｧｲﾙの " + std::to_string(error->line) + " 行目が読めません：" + error->reason + line;

@@ -4,8 +4,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "record/game_end.h"
 #include "record/notation.h"
-#include "rules/legality.h"
+#include "record/text_moves.h"
 #include "rules/move.h"
 
 namespace vudeve {
@@ -15,10 +16,6 @@ using kif::Bottom;
 using kif::Top;
 
 constexpr std::string_view FullWidthSpace = "　";
-
-// Words that end the game in a move line; the moves before them stand.
-constexpr std::string_view EndWords[] = {"投了",     "中断",     "詰み",     "不詰",     "千日手",   "持将棋", "切れ負け",
-                                         "時間切れ", "反則勝ち", "反則負け", "入玉勝ち", "不戦勝",   "不戦敗", "封じ手"};
 
 bool take(std::string_view& text, std::string_view word) {
   if (!text.starts_with(word)) return false;
@@ -79,9 +76,6 @@ int takeRank(std::string_view& text) {
   return rank;
 }
 
-// Words that tell apart two pieces able to reach the same square, as seen
-// from the mover's seat.
-enum Modifier : unsigned { Right = 1, Left = 2, Straight = 4, Up = 8, Back = 16, Sideways = 32 };
 struct ModifierWord {
   std::string_view word;
   unsigned modifier;
@@ -89,16 +83,11 @@ struct ModifierWord {
 constexpr ModifierWord ModifierWords[] = {{"右", Right}, {"左", Left}, {"直", Straight}, {"上", Up},
                                           {"行", Up},    {"入", Up},   {"引", Back},     {"寄", Sideways}};
 
+// A numbered move line of KIF: the move, or the word that ends the game.
 struct MoveLine {
   long long number = 0;
-  std::string_view endWord;  // one of EndWords: the line ends the game
-  bool same = false;  // 同: the destination of the move before
-  int toX = 0, toY = 0;
-  int piece = 0;  // positive code of the piece named
-  unsigned modifiers = 0;
-  enum { None, Promote, Stay, Drop } action = None;
-  int fromX = 0, fromY = 0;  // 0 when the line names no square
-  long long seconds = 0;
+  std::string_view endWord;
+  TextMove move;
 };
 
 // "( m:ss/h:mm:ss)" with the total optional, blanks allowed inside the
@@ -137,20 +126,9 @@ bool takeSquare(std::string_view& text, int& x, int& y) {
   return true;
 }
 
-bool parseMoveLine(std::string_view text, MoveLine& m) {
-  const std::optional<long long> number = takeNumber(text, 9);
-  if (!number) return false;
-  m.number = *number;
-  const std::size_t before = text.size();
-  skipBlanks(text);
-  if (text.size() == before) return false;
-  // Whatever follows an end word, its time as a rule, is not needed.
-  for (std::string_view word : EndWords) {
-    if (text.starts_with(word)) {
-      m.endWord = word;
-      return true;
-    }
-  }
+// The move as KIF and KI2 both write it: the square or 同, the piece,
+// the words that pick it out, then 成, 不成 (生) or 打.
+bool takeMove(std::string_view& text, TextMove& m) {
   if (take(text, "同")) {
     m.same = true;
     skipBlanks(text);
@@ -170,12 +148,27 @@ bool parseMoveLine(std::string_view text, MoveLine& m) {
       }
     }
   }
-  if (take(text, "不成") || take(text, "生")) m.action = MoveLine::Stay;
-  else if (take(text, "成")) m.action = MoveLine::Promote;
-  else if (take(text, "打")) m.action = MoveLine::Drop;
+  if (take(text, "不成") || take(text, "生")) m.action = TextMove::Stay;
+  else if (take(text, "成")) m.action = TextMove::Promote;
+  else if (take(text, "打")) m.action = TextMove::Drop;
+  return true;
+}
+
+bool parseMoveLine(std::string_view text, MoveLine& line) {
+  const std::optional<long long> number = takeNumber(text, 9);
+  if (!number) return false;
+  line.number = *number;
+  const std::size_t before = text.size();
+  skipBlanks(text);
+  if (text.size() == before) return false;
+  // Whatever follows an end word, its time as a rule, is not needed.
+  line.endWord = endWordAt(text);
+  if (!line.endWord.empty()) return true;
+  TextMove& m = line.move;
+  if (!takeMove(text, m)) return false;
   if (text.size() >= 4 && text[0] == '(' && text[1] >= '1' && text[1] <= '9' && text[2] >= '1' && text[2] <= '9' &&
       text[3] == ')') {
-    if (m.action == MoveLine::Drop) return false;
+    if (m.action == TextMove::Drop) return false;
     m.fromX = 10 - (text[1] - '0');
     m.fromY = text[2] - '0';
     text.remove_prefix(4);
@@ -188,9 +181,17 @@ bool parseMoveLine(std::string_view text, MoveLine& m) {
   return text.empty();
 }
 
-// "2024/05/01 10:00:00", the weekday in brackets after the date allowed,
-// the time or its seconds left out. Anything else is no known time.
-CalendarTime parseDate(std::string_view text) {
+// The mark of a KI2 move: ▲ (☗) for the bottom player, △ (☖) for the top
+// one; 0 when the text begins with none.
+int takeMoverMark(std::string_view& text) {
+  if (take(text, "▲") || take(text, "☗")) return kif::Bottom;
+  if (take(text, "△") || take(text, "☖")) return kif::Top;
+  return 0;
+}
+
+}  // namespace
+
+CalendarTime readCalendarTime(std::string_view text) {
   CalendarTime t;
   const std::optional<long long> year = takeNumber(text, 4);
   std::optional<long long> month, day;
@@ -212,6 +213,8 @@ CalendarTime parseDate(std::string_view text) {
   if (take(text, ":") && (second = takeNumber(text, 2)) && *second <= 59) t.second = static_cast<int>(*second);
   return t;
 }
+
+namespace {
 
 bool parseHand(std::string_view text, HandArray& hand) {
   hand = {};
@@ -252,39 +255,22 @@ bool parseDiagramRow(std::string_view text, BoardMap& board, int y) {
   return take(text, "|");
 }
 
-struct Square {
-  int x = 0, y = 0;
-};
-
-// The candidates the words of the move leave, seen from the mover's seat:
-// forward is up the board for the bottom player, down for the top one, and
-// his right the other way round.
-std::vector<Square> narrowed(std::vector<Square> candidates, int toX, int toY, unsigned modifiers, int side) {
-  const int ahead = side == Bottom ? 1 : -1;
-  std::erase_if(candidates, [&](const Square& c) {
-    const int forward = (c.y - toY) * ahead;
-    return ((modifiers & Up) && forward <= 0) || ((modifiers & Back) && forward >= 0) ||
-           ((modifiers & Sideways) && forward != 0) || ((modifiers & Straight) && (forward <= 0 || c.x != toX));
-  });
-  // 右 keeps the rightmost candidates, 左 the leftmost.
-  for (const int sign : {1, -1}) {
-    if ((modifiers & (sign > 0 ? Right : Left)) == 0 || candidates.empty()) continue;
-    auto rightness = [&](const Square& c) { return c.x * ahead * sign; };
-    int best = rightness(candidates.front());
-    for (const Square& c : candidates) best = std::max(best, rightness(c));
-    std::erase_if(candidates, [&](const Square& c) { return rightness(c) != best; });
-  }
-  return candidates;
-}
+// KIF and KI2 share their headers, starts, comments and ends; their
+// moves differ: a numbered line each in KIF, ▲/△ moves several to a line in
+// KI2.
+enum class Kind { Kif, Ki2 };
 
 class Reader {
  public:
-  explicit Reader(KifRecord& record) : record_(record) { kif::handicapBoard(kif::EvenGame, start_.board); }
+  Reader(KifRecord& record, Kind kind) : record_(record), kind_(kind), player_(record) {
+    kif::handicapBoard(kif::EvenGame, start_.board);
+  }
 
   std::optional<KifError> read(const std::vector<std::string>& lines) {
+    std::string_view endWord;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const std::size_t number = i + 1;
-      const std::string_view text = trimmed(lines[i]);
+      std::string_view text = trimmed(lines[i]);
       if (text.empty() || text[0] == '#' || text[0] == '*' || text[0] == '&') continue;
       if (text.starts_with("変化")) break;
       if (text.starts_with("まで")) {
@@ -292,27 +278,58 @@ class Reader {
         break;
       }
       // After the end word only the summary line is looked for.
-      if (!record_.endWord.empty()) continue;
-      if (isDigit(text[0])) {
-        if (!started_)
-          if (std::optional<KifError> error = begin(number)) return error;
-        MoveLine m;
-        if (!parseMoveLine(text, m)) return KifError{number, "指し手の形式ではありません"};
-        if (!m.endWord.empty()) {
-          record_.endWord = m.endWord;
-          record_.endMoveNumber = m.number;
-          continue;
-        }
-        if (std::optional<std::string> reason = play(m)) return KifError{number, *reason};
+      if (!endWord.empty()) continue;
+      const bool kifMove = kind_ == Kind::Kif && isDigit(text[0]);
+      const bool ki2Move = kind_ == Kind::Ki2 && takeMoverMark(text) != 0;
+      if (!kifMove && !ki2Move) {
+        if (std::optional<KifError> error = started_ ? afterStart(text, number) : header(text, number)) return error;
         continue;
       }
-      if (std::optional<KifError> error = started_ ? afterStart(text, number) : header(text, number)) return error;
+      if (!started_)
+        if (std::optional<KifError> error = begin(number)) return error;
+      if (ki2Move) {
+        if (std::optional<KifError> error = playKi2Line(lines[i], number)) return error;
+        continue;
+      }
+      MoveLine m;
+      if (!parseMoveLine(text, m)) return KifError{number, "指し手の形式ではありません"};
+      if (!m.endWord.empty()) {
+        endWord = m.endWord;
+        record_.endMoveNumber = m.number;
+        continue;
+      }
+      if (m.number != expected_)
+        return KifError{number, "手数が続いていません（" + std::to_string(expected_) + "手目のはずです）"};
+      if (std::optional<std::string> reason = player_.play(m.move)) return KifError{number, *reason};
+      ++expected_;
     }
-    if (!started_) return begin(lines.size());
+    if (!started_)
+      if (std::optional<KifError> error = begin(lines.size())) return error;
+    takeEnding(record_.header, endWord, record_.summary, player_.sideToMove());
     return std::nullopt;
   }
 
  private:
+  // A KI2 line of moves, "▲７六歩    △３四歩    ▲２六歩", each after its
+  // mark, which must be the mark of the side to move.
+  std::optional<KifError> playKi2Line(std::string_view text, std::size_t number) {
+    text = trimmed(text);
+    while (!text.empty()) {
+      const int mover = takeMoverMark(text);
+      if (mover == 0) return KifError{number, "指し手の形式ではありません"};
+      if (mover != player_.sideToMove()) return KifError{number, "手番ではない側の指し手です"};
+      TextMove m;
+      if (!takeMove(text, m)) return KifError{number, "指し手の形式ではありません"};
+      if (!text.empty() && text[0] != ' ' && text[0] != '\t' && !text.starts_with(FullWidthSpace) &&
+          !text.starts_with("▲") && !text.starts_with("△") && !text.starts_with("☗") && !text.starts_with("☖"))
+        return KifError{number, "指し手の形式ではありません"};
+      skipBlanks(text);
+      if (std::optional<std::string> reason = player_.play(m)) return KifError{number, *reason};
+      ++expected_;
+    }
+    return std::nullopt;
+  }
+
   // Lines after the start position is set: headers are passed over, and
   // nothing else but moves, comments and the end may stand there.
   std::optional<KifError> afterStart(std::string_view text, std::size_t number) {
@@ -338,13 +355,13 @@ class Reader {
       // A diagram's last move ("手数＝3  ▲２二角成(88)  まで") is the one a
       // 同 in the first move line refers to.
       skipBlanks(text);
-      if (take(text, "▲") || take(text, "△") || take(text, "☗") || take(text, "☖")) takeSquare(text, lastX_, lastY_);
+      if (takeMoverMark(text) != 0) takeSquare(text, lastX_, lastY_);
     }
     const std::size_t colon = text.find("：");
     if (colon == std::string_view::npos) return std::nullopt;
     const std::string_view key = text.substr(0, colon);
     const std::string_view value = trimmed(text.substr(colon + std::string_view("：").size()));
-    if (key == "開始日時") record_.header.start = parseDate(value);
+    if (key == "開始日時") record_.header.start = readCalendarTime(value);
     else if (key == "棋戦") record_.header.title = value;
     else if (key == "先手" || key == "下手") record_.header.bottomName = value;
     else if (key == "後手" || key == "上手") record_.header.topName = value;
@@ -370,97 +387,13 @@ class Reader {
       return KifError{handicapLine_, "手合割が分かりません"};
     }
     if (!isPossiblePosition(start_)) return KifError{startLine_ ? startLine_ : number, "駒の数が多すぎます"};
-    side_ = turn_ != 0 ? turn_ : handicapMovesFirst_ ? Top : Bottom;
-    record_.firstMover = side_;
-    pos_.Board = start_.board;
-    pos_.ManHand = start_.manHand;
-    pos_.ComHand = start_.comHand;
-    record_.entries.push_back(start_);
+    player_.begin(start_, turn_ != 0 ? turn_ : handicapMovesFirst_ ? Top : Bottom, lastX_, lastY_);
     return std::nullopt;
-  }
-
-  HandArray& handOf(int side) { return side == Bottom ? pos_.ManHand : pos_.ComHand; }
-
-  std::optional<std::string> play(const MoveLine& m) {
-    if (m.number != expected_) return "手数が続いていません（" + std::to_string(expected_) + "手目のはずです）";
-    if (m.same && lastX_ == 0) return "「同」の前に指し手がありません";
-    const int toX = m.same ? lastX_ : m.toX, toY = m.same ? lastY_ : m.toY;
-    const int code = m.piece * side_;
-    const std::string name(kif::pieceName(code));
-
-    int fromX = m.fromX, fromY = m.fromY;
-    bool drop = m.action == MoveLine::Drop;
-    if (!drop && fromX == 0) {
-      const std::vector<Square> candidates = narrowed(reaching(code, toX, toY), toX, toY, m.modifiers, side_);
-      if (candidates.size() > 1) return "どの" + name + "を動かすのか決まりません";
-      if (candidates.size() == 1) {
-        fromX = candidates[0].x;
-        fromY = candidates[0].y;
-      } else if (m.action == MoveLine::None && m.modifiers == 0 && pos_.Board[toX][toY] == Empty) {
-        drop = true;  // a drop needs 打 only where a piece on the board could go too
-      } else {
-        return kif::squareName(toX, toY) + "へ動ける" + name + "がありません";
-      }
-    }
-
-    int placed = code;
-    if (drop) {
-      const int index = capturedHandIndex(code);
-      if (index == 0 || m.piece != ComHandPiece[index]) return name + "は打てません";
-      if (handOf(side_)[index] <= 0) return "持駒に" + name + "がありません";
-      fromX = handColumn(side_ == Bottom);
-      fromY = handRow(side_ == Bottom, index);
-      調査_2歩フラグ設定(pos_);
-      if (移動チェック(pos_, fromX, fromY, toX, toY, code) == FalseValue)
-        return kif::squareName(toX, toY) + "には" + name + "を打てません";
-    } else {
-      if (pos_.Board[fromX][fromY] != code) return kif::squareName(fromX, fromY) + "に" + name + "がありません";
-      if (移動チェック(pos_, fromX, fromY, toX, toY, code) == FalseValue)
-        return name + "は" + kif::squareName(fromX, fromY) + "から" + kif::squareName(toX, toY) + "へ動けません";
-      if (m.action == MoveLine::Promote) {
-        if (調査_駒成(pos_, fromX, fromY, toX, toY, code) == FalseValue) return "この" + name + "は成れません";
-        placed = pos_.PromotedCode;
-      } else if (移動後チェック(toY, code) == FalseValue) {
-        return "この" + name + "は成らなければ動けなくなります";
-      }
-    }
-    駒移動(pos_, fromX, fromY, toX, toY, placed);
-    store(m.seconds);
-    lastX_ = toX;
-    lastY_ = toY;
-    side_ = -side_;
-    ++expected_;
-    if (record_.entries.size() > LargestKifMoves + 1) return "手数が多すぎます";
-    return std::nullopt;
-  }
-
-  // The mover's pieces of this code that can reach the square.
-  std::vector<Square> reaching(int code, int toX, int toY) const {
-    std::vector<Square> found;
-    for (int x = 1; x <= BoardSize; ++x)
-      for (int y = 1; y <= BoardSize; ++y)
-        if (pos_.Board[x][y] == code && 移動チェック(pos_, x, y, toX, toY, code) == TrueValue) found.push_back({x, y});
-    return found;
-  }
-
-  // The position after the move, with the clocks after it; the entry
-  // before gets them as its after-move clocks.
-  void store(long long seconds) {
-    (side_ == Bottom ? bottomSeconds_ : topSeconds_) += static_cast<double>(seconds);
-    RecordEntry& before = record_.entries.back();
-    before.manAfter = bottomSeconds_;
-    before.comAfter = topSeconds_;
-    RecordEntry after;
-    after.board = pos_.Board;
-    after.manHand = pos_.ManHand;
-    after.comHand = pos_.ComHand;
-    after.manBefore = after.manAfter = bottomSeconds_;
-    after.comBefore = after.comAfter = topSeconds_;
-    record_.entries.push_back(after);
   }
 
   KifRecord& record_;
-  Game pos_;  // the position reached, for the rules
+  Kind kind_;
+  TextMovePlayer player_;
   RecordEntry start_;
   BoardMap diagram_{};
   int diagramRows_ = 0;
@@ -469,17 +402,20 @@ class Reader {
   bool handicapMovesFirst_ = false;
   int turn_ = 0;
   bool started_ = false;
-  int side_ = Bottom;
   long long expected_ = 1;
   int lastX_ = 0, lastY_ = 0;
-  double bottomSeconds_ = 0, topSeconds_ = 0;
 };
 
 }  // namespace
 
 std::optional<KifError> readKif(const std::vector<std::string>& lines, KifRecord& record) {
   record = {};
-  return Reader(record).read(lines);
+  return Reader(record, Kind::Kif).read(lines);
+}
+
+std::optional<KifError> readKi2(const std::vector<std::string>& lines, KifRecord& record) {
+  record = {};
+  return Reader(record, Kind::Ki2).read(lines);
 }
 
 }  // namespace vudeve

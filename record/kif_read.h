@@ -1,12 +1,13 @@
-// Reading a KIF record: the headers, the start position (平手, a named
-// handicap or a board diagram) and the moves of the main line, each checked
-// against the movement and promotion rules of its piece. The variant's
-// compulsory capture is not asked for: the files come from standard shogi.
+// Reading a KIF or KI2 record: the headers, the start position (平手, a
+// named handicap or a board diagram), the moves of the main line, each
+// checked against the movement and promotion rules of its piece, and how
+// the game ended.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/kif_header.h"
@@ -16,13 +17,13 @@
 namespace vudeve {
 
 struct KifRecord {
-  KifHeader header;  // winner stays 0: the result is in endWord and summary
+  // With the ending the file gives, by its end word or its summary line.
+  KifHeader header;
   int firstMover = kif::Bottom;
   // Entry k is the position after k moves, the clocks those of the file.
   std::vector<RecordEntry> entries;
-  // The word that ended the main line (投了, 中断, 封じ手, …) and the number
-  // of its line; "" and 0 when the moves just stop.
-  std::string endWord;
+  // The number of the line of KIF's end word (投了, 中断, 封じ手, …), 0
+  // when the moves just stop.
   long long endMoveNumber = 0;
   // The line that sums the game up, "まで2手で後手の勝ち", "" when none.
   std::string summary;
@@ -39,6 +40,16 @@ struct KifError {
 // over. Returns the first line that cannot be read or holds a move
 // impossible in the position reached.
 std::optional<KifError> readKif(const std::vector<std::string>& lines, KifRecord& record);
+
+// The same for KI2, whose moves stand several to a line, each after the
+// mark of its side ("▲７六歩　△３四歩"), without numbers, times or the
+// squares they leave; the file's end is its summary line alone.
+std::optional<KifError> readKi2(const std::vector<std::string>& lines, KifRecord& record);
+
+// "2024/05/01 10:00:00" as KIF's 開始日時 and CSA's $START_TIME write it,
+// the weekday in brackets after the date allowed, the time or its seconds
+// left out; no known time for anything else.
+CalendarTime readCalendarTime(std::string_view text);
 
 // A game of more moves than this is no game; the file is refused.
 inline constexpr std::size_t LargestKifMoves = 100000;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "record/game_end.h"
 #include "record/notation.h"
 #include "record/snapshot_move.h"
 #include "rules/turn_round.h"
@@ -123,20 +124,22 @@ bool kifTurnsRound(const std::vector<RecordEntry>& entries) {
   return !entries.empty() && firstMover(entries) == Top && kif::handicapName(entries[0]) == kif::EvenGame;
 }
 
-bool formatKif(const std::vector<RecordEntry>& record, const KifHeader& header, std::vector<std::string>& lines,
-               std::string& error) {
+bool prepareOutsideRecord(const std::vector<RecordEntry>& record, const KifHeader& header, OutsideRecord& out,
+                          std::string& error) {
   if (record.empty()) {
     error = "棋譜がありません";
     return false;
   }
   const bool turn = kifTurnsRound(record);
-  std::vector<RecordEntry> entries;
-  for (const RecordEntry& e : record) entries.push_back(turn ? turnedRound(e) : e);
-  std::string bottomName = turn ? header.topName : header.bottomName;
-  std::string topName = turn ? header.bottomName : header.topName;
-  int winner = turn ? -header.winner : header.winner;
-
-  std::vector<SnapshotMove> moves;
+  out = {};
+  for (const RecordEntry& e : record) out.entries.push_back(turn ? turnedRound(e) : e);
+  out.header = header;
+  if (turn) {
+    std::swap(out.header.bottomName, out.header.topName);
+    out.header.winner = -header.winner;
+  }
+  const std::vector<RecordEntry>& entries = out.entries;
+  std::vector<SnapshotMove>& moves = out.moves;
   for (std::size_t k = 1; k < entries.size(); ++k) {
     const std::optional<SnapshotMove> m = 調査_局面間の指し手(entries[k - 1], entries[k]);
     if (!m || (!moves.empty() && kif::ownerOf(m->piece) == kif::ownerOf(moves.back().piece))) {
@@ -145,9 +148,32 @@ bool formatKif(const std::vector<RecordEntry>& record, const KifHeader& header, 
     }
     moves.push_back(*m);
   }
-  const int first = moves.empty() ? Bottom : kif::ownerOf(moves.front().piece);
-  if (winner == 0 && !moves.empty() && std::abs(moves.back().captured) == ComKing)
-    winner = kif::ownerOf(moves.back().piece);
+  out.firstMover = moves.empty() ? Bottom : kif::ownerOf(moves.front().piece);
+  if (out.header.winner == 0 && !moves.empty() && std::abs(moves.back().captured) == ComKing)
+    out.header.winner = kif::ownerOf(moves.back().piece);
+
+  ThinkingTime clocks[2];
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    // A move's time is how far the mover's clock moved on between the
+    // positions before and after it. Entry 0 is no line of a ".棋譜" file,
+    // so its after-move clocks, the first move's time, do not survive one;
+    // entry 1's before-move clocks, the same totals, do.
+    const bool bottom = kif::ownerOf(moves[i].piece) == Bottom;
+    const RecordEntry &before = entries[i], &after = entries[i + 1];
+    ThinkingTime& clock = clocks[bottom ? 0 : 1];
+    out.seconds.push_back(clock.add(bottom ? after.manBefore - before.manBefore : after.comBefore - before.comBefore));
+    out.totals.push_back(clock.shown);
+  }
+  return true;
+}
+
+bool formatKif(const std::vector<RecordEntry>& record, const KifHeader& header, std::vector<std::string>& lines,
+               std::string& error) {
+  OutsideRecord r;
+  if (!prepareOutsideRecord(record, header, r, error)) return false;
+  const std::vector<RecordEntry>& entries = r.entries;
+  const std::vector<SnapshotMove>& moves = r.moves;
+  const int first = r.firstMover;
 
   // 平手 with 先手 at the bottom, a standard handicap with 上手 (the top)
   // moving first, or else the diagram and who moves first.
@@ -161,29 +187,18 @@ bool formatKif(const std::vector<RecordEntry>& record, const KifHeader& header, 
   if (!header.title.empty()) lines.push_back("棋戦：" + header.title);
   if (even || handicap) lines.push_back("手合割：" + std::string(startName));
   else appendDiagram(entries[0], lines);
-  lines.push_back(std::string(roles.bottom) + "：" + bottomName);
-  lines.push_back(std::string(roles.top) + "：" + topName);
+  lines.push_back(std::string(roles.bottom) + "：" + r.header.bottomName);
+  lines.push_back(std::string(roles.top) + "：" + r.header.topName);
   if (!even && !handicap && first == Top) lines.push_back("後手番");
   lines.push_back("手数----指手---------消費時間--");
 
-  ThinkingTime clocks[2];
   for (std::size_t i = 0; i < moves.size(); ++i) {
-    const SnapshotMove& m = moves[i];
-    // A move's time is how far the mover's clock moved on between the
-    // positions before and after it. Entry 0 is no line of a ".棋譜" file,
-    // so its after-move clocks, the first move's time, do not survive one;
-    // entry 1's before-move clocks, the same totals, do.
-    const bool bottom = kif::ownerOf(m.piece) == Bottom;
-    const RecordEntry &before = entries[i], &after = entries[i + 1];
-    ThinkingTime& clock = clocks[bottom ? 0 : 1];
-    const long long seconds =
-        clock.add(bottom ? after.manBefore - before.manBefore : after.comBefore - before.comBefore);
-    const std::string text = moveText(m, i > 0 ? &moves[i - 1] : nullptr);
+    const std::string text = moveText(moves[i], i > 0 ? &moves[i - 1] : nullptr);
     const int padding = std::max(MoveColumns - displayColumns(text), 1);
-    lines.push_back(printed("%4zu ", i + 1) + text + std::string(padding, ' ') + timeText(seconds, clock.shown));
+    lines.push_back(printed("%4zu ", i + 1) + text + std::string(padding, ' ') + timeText(r.seconds[i], r.totals[i]));
   }
-  const std::string result = winner != 0 ? std::string(roles.of(winner)) + "の勝ち" : "中断";
-  lines.push_back("まで" + std::to_string(moves.size()) + "手で" + result);
+  if (!r.header.endWord.empty()) lines.push_back(printed("%4zu ", moves.size() + 1) + r.header.endWord);
+  lines.push_back(summaryLine(r.header, moves.size(), roles));
   return true;
 }
 

@@ -1,6 +1,6 @@
 // A game record written as KIF, the text record of the shogi world: the
 // headers, the start position (平手, a named handicap or a board diagram),
-// one line per move with its time, and the result.
+// one line per move with its time, and how the game ended.
 #pragma once
 
 #include <string>
@@ -9,6 +9,7 @@
 #include "record/kif_header.h"
 #include "record/kif_notation.h"
 #include "record/record_line.h"
+#include "record/snapshot_move.h"
 
 namespace vudeve {
 
@@ -23,6 +24,23 @@ RecordEntry turnedRound(const RecordEntry& entry);
 // Whether the file turns the game round: it began from the even position
 // and the top player moved first, so 先手 is to stand at the bottom.
 bool kifTurnsRound(const std::vector<RecordEntry>& entries);
+
+// A record made ready for the files of the shogi world (KIF, CSA): turned
+// round when kifTurnsRound, the moves between its entries, each one's time
+// and its mover's running total in whole seconds, and the header with the
+// names and the winner on the sides they take there (the mover of a last
+// move that takes a king wins).
+struct OutsideRecord {
+  std::vector<RecordEntry> entries;
+  std::vector<SnapshotMove> moves;
+  std::vector<long long> seconds, totals;
+  KifHeader header;
+  int firstMover = kif::Bottom;
+};
+// False, with the reason in `error`, when the record is empty or two
+// entries are not one move of the side to move apart.
+bool prepareOutsideRecord(const std::vector<RecordEntry>& record, const KifHeader& header, OutsideRecord& out,
+                          std::string& error);
 
 // The KIF lines (without line ends) of a record whose entry k is the
 // position after k moves. False, with the reason in `error`, when two

@@ -41,6 +41,8 @@ void 手順保存(Game& g, int fromX, int fromY, int toX, int toY, int piece, in
   g.RecordComTimeBefore[k] = comBefore;
   g.RecordComTimeAfter[k] = comAfter;
   g.LastMoveNumber = k;
+  g.RecordEndWord.clear();
+  g.RecordWinner = NoSide;
 }
 
 void storePositionAfterMove(Game& g) {

@@ -222,6 +222,13 @@ struct Game {
   std::vector<double> RecordManTimeAfter = std::vector<double>(RecordCapacity);
   std::vector<double> RecordComTimeBefore = std::vector<double>(RecordCapacity);
   std::vector<double> RecordComTimeAfter = std::vector<double>(RecordCapacity);
+  // How a record read from a file ended, so that it is written again the
+  // same way: the word that ended it (投了, 千日手, …; "" when the file
+  // names none) and the winner as a side token (NoSide when none is known).
+  // A move played cuts the record and with it this ending: a game played
+  // here ends by Winner alone.
+  std::string RecordEndWord;
+  int RecordWinner = NoSide;
 
   // --- Presentation settings ---
   int BackgroundCode = 0;

@@ -38,6 +38,8 @@ void 初期設定(Game& g) {
   g.ComSeconds = 0;
   g.ShownSecond = 0;
   g.GameStartTime = {};
+  g.RecordEndWord.clear();
+  g.RecordWinner = NoSide;
 
   g.ResumePending = FalseValue;
   g.RecordMode = FalseValue;

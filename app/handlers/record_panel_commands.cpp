@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "record/csa_write.h"
 #include "record/kif_file.h"
 #include "record/kif_write.h"
 #include "record/notation.h"
@@ -62,6 +63,23 @@ std::string fittedText(const Surface& screen, const std::string& text, double ro
   return screen.textWidth(ellipsis) <= room ? ellipsis : std::string();
 }
 
+// The headers of the record 0..LastMoveNumber for the files of the shogi
+// world: the title and the names typed in the panel (Text3 the player who
+// moved first), the start time and the ending.
+KifHeader outsideHeader(const Game& g) {
+  const int first = firstMover(recordEntries(g)) == kif::Top ? kif::Top : kif::Bottom;
+  const std::string firstName = g.Panel->text(PanelText::Text3), secondName = g.Panel->text(PanelText::Text4);
+  KifHeader header;
+  header.start = g.GameStartTime;
+  header.title = g.Panel->text(PanelText::Text2);
+  header.bottomName = nameOf(g, first == kif::Bottom ? firstName : secondName, kif::Bottom, first);
+  header.topName = nameOf(g, first == kif::Top ? firstName : secondName, kif::Top, first);
+  const int winner = g.Winner != NoSide ? g.Winner : g.RecordWinner;
+  if (winner != NoSide) header.winner = winner == g.ManSide ? kif::Bottom : kif::Top;
+  header.endWord = g.RecordEndWord;
+  return header;
+}
+
 }  // namespace
 
 void KIFU_READ_Click(Game& g) {
@@ -109,13 +127,15 @@ void Command1_Click(Game& g) {
 
   std::filesystem::path path = inFileListFolder(g, name);
   std::string error;
-  if (std::optional<TextEncoding> kif = kifEncodingOf(name)) {
+  const std::optional<OutsideFileKind> outside = outsideKindOf(name);
+  if (outside && outside->kind != RecordKind::Ki2) {
     std::vector<std::string> lines;
-    if (!変換_棋譜からKIF(g, lines, error)) {
+    const bool csa = outside->kind == RecordKind::Csa;
+    if (!(csa ? 変換_棋譜からCSA(g, lines, error) : 変換_棋譜からKIF(g, lines, error))) {
       message(g, error, "棋譜保存");
       return;
     }
-    error = recordWriteMessage(writeTextFile(path, lines, *kif), path);
+    error = recordWriteMessage(writeTextFile(path, lines, outside->encoding), path);
   } else {
     // The names go by role: the top player first, then the bottom one.
     const std::string first = g.Panel->text(PanelText::Text3);
@@ -140,8 +160,8 @@ void Command1_Click(Game& g) {
 
 void File1_Click(Game& g) {
   描画_可視(g, false, false, false);
-  if (std::optional<TextEncoding> kif = kifEncodingOf(g.Panel->fileName())) {
-    読込_KIFファイル(g, inFileListFolder(g, g.Panel->fileName()), *kif);
+  if (outsideKindOf(g.Panel->fileName())) {
+    読込_外部棋譜ファイル(g, inFileListFolder(g, g.Panel->fileName()));
     return;
   }
   // A file that is no record leaves the game as 初期設定 left it.
@@ -199,16 +219,11 @@ void 設定_棋譜読込後(Game& g, int last) {
 }
 
 bool 変換_棋譜からKIF(const Game& g, std::vector<std::string>& lines, std::string& error) {
-  const std::vector<RecordEntry> entries = recordEntries(g);
-  const int first = firstMover(entries) == kif::Top ? kif::Top : kif::Bottom;
-  const std::string firstName = g.Panel->text(PanelText::Text3), secondName = g.Panel->text(PanelText::Text4);
-  KifHeader header;
-  header.start = g.GameStartTime;
-  header.title = g.Panel->text(PanelText::Text2);
-  header.bottomName = nameOf(g, first == kif::Bottom ? firstName : secondName, kif::Bottom, first);
-  header.topName = nameOf(g, first == kif::Top ? firstName : secondName, kif::Top, first);
-  if (g.Winner != NoSide) header.winner = g.Winner == g.ManSide ? kif::Bottom : kif::Top;
-  return formatKif(entries, header, lines, error);
+  return formatKif(recordEntries(g), outsideHeader(g), lines, error);
+}
+
+bool 変換_棋譜からCSA(const Game& g, std::vector<std::string>& lines, std::string& error) {
+  return formatCsa(recordEntries(g), outsideHeader(g), lines, error);
 }
 
 void 設定_KIF棋譜(Game& g, const KifRecord& record) {
@@ -222,12 +237,14 @@ void 設定_KIF棋譜(Game& g, const KifRecord& record) {
   const int last = static_cast<int>(record.entries.size()) - 1;
   for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, record.entries[k]);
   restoreSnapshot(g, 0, record.entries[0].comBefore, record.entries[0].manBefore);
+  g.RecordEndWord = record.header.endWord;
+  if (record.header.winner != 0) g.RecordWinner = record.header.winner == kif::Bottom ? g.ManSide : g.ComSide;
   設定_棋譜読込後(g, last);
 }
 
-void 読込_KIFファイル(Game& g, const std::filesystem::path& path, TextEncoding encoding) {
+void 読込_外部棋譜ファイル(Game& g, const std::filesystem::path& path) {
   KifRecord record;
-  if (const std::string error = 読込_KIF(path, encoding, record); !error.empty()) {
+  if (const std::string error = readRecordOfKind(path, record); !error.empty()) {
     message(g, error, "棋譜");
     return;
   }

@@ -1,6 +1,7 @@
 // The record-file panel: 棋譜 → 読込 and 書込, the drive and folder lists,
 // the file list and RETURN, with their messages. A file name ending in
-// ".kif" or ".kifu" asks for KIF instead of the game's own ".棋譜".
+// ".kif" or ".kifu" asks for KIF instead of the game's own ".棋譜", ".csa"
+// for CSA; KI2 (".ki2", ".ki2u") is read only.
 #pragma once
 
 #include <filesystem>
@@ -35,14 +36,16 @@ void 設定_棋譜読込後(Game& g, int last);
 // the player's part. False, with the reason, when the record does not go
 // move by move.
 bool 変換_棋譜からKIF(const Game& g, std::vector<std::string>& lines, std::string& error);
+// The same as CSA 2.2.
+bool 変換_棋譜からCSA(const Game& g, std::vector<std::string>& lines, std::string& error);
 
-// Puts a record read from a KIF file into the game for replay, as the
-// panel does with a ".棋譜" file; record index 0 is the file's start
-// position, shown on the board.
+// Puts a record read from a KIF, KI2 or CSA file into the game for replay,
+// as the panel does with a ".棋譜" file; record index 0 is the file's start
+// position, shown on the board, and the file's ending is kept.
 void 設定_KIF棋譜(Game& g, const KifRecord& record);
 
-// Both, for the panel: a file that cannot be read gets its message and
-// leaves the game as it was.
-void 読込_KIFファイル(Game& g, const std::filesystem::path& path, TextEncoding encoding);
+// Both, for a file of any kind readRecordOfKind reads: a file that cannot
+// be read gets its message and leaves the game as it was.
+void 読込_外部棋譜ファイル(Game& g, const std::filesystem::path& path);
 
 }  // namespace vudeve

@@ -1,0 +1,7 @@
+// The KI2 reader over arbitrary bytes (as a ".ki2u" file), written back as KIF: see readWriteAndPlay.
+#include "fuzz/fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  vudeve::fuzzing::readWriteAndPlay("in.ki2u", "out.kif", data, size);
+  return 0;
+}
