@@ -1,6 +1,7 @@
 #include "engine/search_turn.h"
 
-#include "ui/clocks.h"
+#include <atomic>
+#include <memory>
 
 namespace vudeve {
 
@@ -17,19 +18,23 @@ search::Searcher& searcher() {
   return instance;
 }
 
-// While the search runs in the window's thread the clock still ticks.
-bool tickClock(void* game) {
-  Timer1_Timer(*static_cast<Game*>(game));
-  return true;
-}
+bool keepGoing(void* stop) { return !static_cast<const std::atomic<bool>*>(stop)->load(std::memory_order_relaxed); }
 
-std::optional<ComCandidate> choose(const Game& g, int level, search::KeepGoing keepGoing, void* context) {
-  const search::Position root = search::Position::fromGame(g, search::Com);
-  const search::Result result = searcher().think(root, searchLimits(level), keepGoing, context);
+std::optional<ComCandidate> choose(const search::Position& root, int level, const std::atomic<bool>* stop) {
+  const search::Result result =
+      searcher().think(root, searchLimits(level), stop ? keepGoing : nullptr, const_cast<std::atomic<bool>*>(stop));
   if (result.move == search::NoMove) return std::nullopt;
   const search::GameMove m = search::toGameMove(root, result.move);
   return ComCandidate{m.fromX, m.fromY, m.toX, m.toY, m.placed, m.moving, static_cast<double>(result.score)};
 }
+
+// What the turn hands to the search and the search hands back. The search
+// reads the root alone, so the window may read the game meanwhile.
+struct SearchTask {
+  search::Position root;
+  int level;
+  std::optional<ComCandidate> answer;
+};
 
 }  // namespace
 
@@ -42,19 +47,32 @@ search::Limits searchLimits(int level) {
   return limits;
 }
 
-std::optional<ComCandidate> chooseSearchMove(const Game& g, int level) { return choose(g, level, nullptr, nullptr); }
+std::optional<ComCandidate> chooseSearchMove(const Game& g, int level) {
+  return choose(search::Position::fromGame(g, search::Com), level, nullptr);
+}
 
 void searchComTurn(Game& g, ComSearchHooks& hooks) {
   beginComTurn(g);
   g.Screen->refresh();
-  const std::optional<ComCandidate> move = choose(g, g.Level, tickClock, &g);
-  if (!move) {
-    passComTurn(g);
-    return;
-  }
-  g.BestScore = move->score;
-  hooks.chosen(*move);
-  playComMove(g, *move);
+  auto task = std::make_shared<SearchTask>(SearchTask{search::Position::fromGame(g, search::Com), g.Level, {}});
+  g.ComThinking = true;
+  g.Background->start([task](const std::atomic<bool>& stop) { task->answer = choose(task->root, task->level, &stop); },
+                      [&g, &hooks, task] {
+                        g.ComThinking = false;
+                        if (!task->answer) {
+                          passComTurn(g);
+                          return;
+                        }
+                        g.BestScore = task->answer->score;
+                        hooks.chosen(*task->answer);
+                        playComMove(g, *task->answer);
+                      });
+}
+
+void abandonComThinking(Game& g) {
+  if (!g.ComThinking) return;
+  g.Background->abandon();
+  g.ComThinking = false;
 }
 
 }  // namespace vudeve
