@@ -26,7 +26,8 @@ struct CommandEntry {
 constexpr CommandEntry Commands[] = {
     {"TAIKYOKU", TAIKYOKU_Click},     {"MATCH_MAN", MATCH_MAN_Click}, {"START", START_Click},
     {"SENTE", SENTE_Click},           {"GOTE", GOTE_Click},           {"LEVEL1", LEVEL1_Click},
-    {"LEVEL2", LEVEL2_Click},         {"LEVEL3", LEVEL3_Click},       {"OWARI", OWARI_Click},
+    {"LEVEL2", LEVEL2_Click},         {"LEVEL3", LEVEL3_Click},       {"LEVEL4", LEVEL4_Click},
+    {"LEVEL5", LEVEL5_Click},         {"OWARI", OWARI_Click},
     {"STOP", STOP_Click},             {"CANCEL", CANCEL_Click},       {"REVERSE", REVERSE_Click},
     {"REPLAY", REPLAY_Click},         {"AFTER", AFTER_Click},         {"LBEL_UP", LBEL_UP_Click},
     {"LEBEL_DOWN", LEBEL_DOWN_Click}, {"KIFU_READ", KIFU_READ_Click}, {"KIFU_WRITE", KIFU_WRITE_Click},
@@ -47,6 +48,12 @@ GameBinding::GameBinding(Game& g, window::MainWindow& window, SoundLibrary& soun
   g_.Window = &platform_;
   g_.Sound = &sound;
   g_.Clip = &clipboard_;
+  g_.Background = &background_;
+  background_.deliver = [this](const std::function<void()>& answer) {
+    if (busy_) return false;
+    run(answer);
+    return true;
+  };
   bindCommands();
 
   window_.canvas().onMousePress = [this](int button, int shift, double x, double y) {

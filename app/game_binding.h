@@ -5,8 +5,11 @@
 // event loop; while it does, presses, keys, menu commands and closing are
 // dropped (Qt's modality already keeps most of them from the window), and
 // only the Timer1 tick may run, as it would between any two events. Work
-// that blocks without an event loop (the computer's search, a blink)
-// simply delays the events queued meanwhile until the handler returns.
+// that blocks without an event loop (the one-move look of LEVEL1..3, a
+// blink) simply delays the events queued meanwhile until the handler
+// returns. The deep search of LEVEL4 and LEVEL5 runs in the background
+// instead: the window goes on meanwhile, and its answer is played like a
+// handler of its own once no other handler runs.
 #pragma once
 
 #include <cstdint>
@@ -65,6 +68,7 @@ class GameBinding {
   window::MainWindow& window_;
   WindowPlatform platform_;
   QtClipboard clipboard_;
+  QtBackgroundWork background_;
   std::function<void()> endProgram_;
   bool busy_ = false;
   bool ticking_ = false;

@@ -22,7 +22,7 @@ struct MenuEntry {
   int depth;
   const char* name;
   const char* caption;
-  enum Kind { Submenu, Command, Checkable } kind;
+  enum Kind { Submenu, Command, Checkable, Separator } kind;
 };
 
 constexpr MenuEntry MenuEntries[] = {
@@ -36,6 +36,10 @@ constexpr MenuEntry MenuEntries[] = {
     {2, "LEVEL1", "LEVEL1", MenuEntry::Checkable},
     {2, "LEVEL2", "LEVEL2", MenuEntry::Checkable},
     {2, "LEVEL3", "LEVEL3", MenuEntry::Checkable},
+    // The deep search's levels, apart from the three of the one-move look.
+    {2, nullptr, nullptr, MenuEntry::Separator},
+    {2, "LEVEL4", "LEVEL4", MenuEntry::Checkable},
+    {2, "LEVEL5", "LEVEL5", MenuEntry::Checkable},
     {1, "OWARI", "終わり", MenuEntry::Command},
     {0, "STOP", "局面", MenuEntry::Submenu},
     {1, "CANCEL", "最初", MenuEntry::Command},
@@ -65,8 +69,9 @@ struct CheckItem {
   const char* name;
   MenuItem item;
 };
-constexpr std::array<CheckItem, 11> CheckItems = {{
+constexpr std::array<CheckItem, 13> CheckItems = {{
     {"LEVEL1", MenuItem::LEVEL1}, {"LEVEL2", MenuItem::LEVEL2}, {"LEVEL3", MenuItem::LEVEL3},
+    {"LEVEL4", MenuItem::LEVEL4}, {"LEVEL5", MenuItem::LEVEL5},
     {"MIDORI", MenuItem::MIDORI}, {"TATAMI", MenuItem::TATAMI}, {"TAKE", MenuItem::TAKE},
     {"UCHU", MenuItem::UCHU},     {"RENGA", MenuItem::RENGA},   {"SIDOU", MenuItem::SIDOU},
     {"KEIKA", MenuItem::KEIKA},   {"BGM", MenuItem::BGM},
@@ -118,6 +123,10 @@ void MainWindow::buildMenus() {
   for (const MenuEntry& entry : MenuEntries) {
     owners.resize(entry.depth + 1);
     QWidget* owner = owners.back();
+    if (entry.kind == MenuEntry::Separator) {
+      static_cast<QMenu*>(owner)->addSeparator();
+      continue;
+    }
     if (entry.kind != MenuEntry::Submenu) {
       addCommand(owner, entry.name, entry.caption, entry.kind == MenuEntry::Checkable);
       continue;

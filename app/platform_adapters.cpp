@@ -78,4 +78,35 @@ void QtClipboard::setText(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+void QtBackgroundWork::start(Work work, std::function<void()> done) {
+  abandon();
+  stop_ = false;
+  done_ = std::move(done);
+  const unsigned turn = ++turn_;
+  thread_ = std::thread([this, work = std::move(work), turn] {
+    work(stop_);
+    QMetaObject::invokeMethod(&context_, [this, turn] { answered(turn); }, Qt::QueuedConnection);
+  });
+}
+
+void QtBackgroundWork::abandon() {
+  stop_ = true;
+  if (thread_.joinable()) thread_.join();
+  done_ = nullptr;
+  ++turn_;
+}
+
+void QtBackgroundWork::answered(unsigned turn) {
+  if (turn != turn_ || !done_) return;
+  if (thread_.joinable()) thread_.join();
+  std::function<void()> done = std::move(done_);
+  done_ = nullptr;
+  if (!deliver) {
+    done();
+  } else if (!deliver(done)) {
+    done_ = std::move(done);
+    QTimer::singleShot(RetryMs, &context_, [this, turn] { answered(turn); });
+  }
+}
+
 }  // namespace vudeve::window

@@ -1,12 +1,15 @@
 // Qt implementations of the platform interfaces other than the drawing
 // surface and the record-file panel: message boxes, clocks, the window timer,
-// the menu check marks and the clipboard.
+// the menu check marks, the clipboard and the background work.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 #include <map>
+#include <thread>
 
 #include "platform/ports.h"
 
@@ -69,6 +72,29 @@ class QtMenu final : public Menu {
 class QtClipboard final : public Clipboard {
  public:
   void setText(const std::string& text) override;
+};
+
+// The work on a thread of its own. Its done is posted back to the window's
+// event loop and handed to `deliver`, which runs it when the game is free;
+// while a handler runs (a message box's modal loop), the answer asks again
+// a moment later.
+class QtBackgroundWork final : public BackgroundWork {
+ public:
+  static constexpr int RetryMs = 50;
+  ~QtBackgroundWork() override { abandon(); }
+  void start(Work work, std::function<void()> done) override;
+  void abandon() override;
+  // Runs the answer and says true, or says false when it cannot run now.
+  std::function<bool(const std::function<void()>& answer)> deliver;
+
+ private:
+  void answered(unsigned turn);
+
+  QObject context_;  // where the answer is posted, on the window's thread
+  std::thread thread_;
+  std::atomic<bool> stop_{false};
+  std::function<void()> done_;
+  unsigned turn_ = 0;  // an answer posted by abandoned work finds it changed
 };
 
 }  // namespace vudeve::window

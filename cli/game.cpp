@@ -138,8 +138,6 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   Game& g = *game;
   Form_Load(g, SettingsFile::Ignore);
   レベル_設定(g, request.level);
-  // The menu names LEVEL1..3; the search levels are set directly.
-  g.Level = request.level;
   placeBoardAndHands(g, request.position.pieces);
 
   if (request.personFirst) {

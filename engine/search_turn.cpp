@@ -1,13 +1,13 @@
 #include "engine/search_turn.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <vector>
 
 #include "engine/tool_game.h"
 #include "rules/board_fields.h"
-#include "ui/clocks.h"
 
 namespace vudeve {
 
@@ -38,11 +38,7 @@ search::Searcher& searcher() {
   return instance;
 }
 
-// While the search runs in the window's thread the clock still ticks.
-bool tickClock(void* game) {
-  Timer1_Timer(*static_cast<Game*>(game));
-  return true;
-}
+bool keepGoing(void* stop) { return !static_cast<const std::atomic<bool>*>(stop)->load(std::memory_order_relaxed); }
 
 class CandidateList final : public ComSearchHooks {
  public:
@@ -52,9 +48,9 @@ class CandidateList final : public ComSearchHooks {
 
 // The one-ply candidates of LEVEL3 on a copy of the position, best first
 // (among equal scores the first in search order, as in play).
-std::vector<ComCandidate> onePlyCandidates(const Game& g) {
+std::vector<ComCandidate> onePlyCandidates(const Placement& pieces) {
   std::unique_ptr<Game> copy = makeToolGame(3);
-  placePiecesForComputer(*copy, Placement{g.Board, g.ManHand, g.ComHand});
+  placePiecesForComputer(*copy, pieces);
   CandidateList candidates;
   searchComMoves(*copy, candidates, true);
   std::stable_sort(candidates.all.begin(), candidates.all.end(),
@@ -75,10 +71,12 @@ ComCandidate candidateOf(const search::Position& root, search::Move move, int sc
 // checks its best candidates against forced lines. The best candidate that
 // no forced line refutes is played, or the search's own move when it wins
 // by force or every candidate checked loses something.
-std::optional<ComCandidate> choose(const Game& g, int level, search::KeepGoing keepGoing, void* context) {
+std::optional<ComCandidate> choose(const search::Position& root, const Placement& pieces, int level,
+                                   const std::atomic<bool>* stop) {
+  const search::KeepGoing keepGoing = stop ? vudeve::keepGoing : nullptr;
+  void* const context = const_cast<std::atomic<bool>*>(stop);
   const Budget& budget = budgetOf(level);
   const auto turnStart = std::chrono::steady_clock::now();
-  const search::Position root = search::Position::fromGame(g, search::Com);
   search::Limits limits;
   limits.nodes = budget.searchNodes;
   limits.seconds = budget.searchSeconds;
@@ -89,7 +87,7 @@ std::optional<ComCandidate> choose(const Game& g, int level, search::KeepGoing k
   search::MoveList legal;
   root.generate(legal);
   std::vector<search::Move> checked;
-  for (const ComCandidate& c : onePlyCandidates(g)) {
+  for (const ComCandidate& c : onePlyCandidates(pieces)) {
     if (static_cast<int>(checked.size()) >= budget.checkedCandidates) break;
     for (int i = 0; i < legal.size; ++i) {
       if (!sameMove(search::toGameMove(root, legal.moves[i]), c)) continue;
@@ -117,6 +115,17 @@ std::optional<ComCandidate> choose(const Game& g, int level, search::KeepGoing k
   return candidateOf(root, found.move, found.score);
 }
 
+Placement piecesOf(const Game& g) { return Placement{g.Board, g.ManHand, g.ComHand}; }
+
+// What the turn hands to the search and the search hands back. The search
+// reads its own copies alone, so the window may read the game meanwhile.
+struct SearchTask {
+  search::Position root;
+  Placement pieces;
+  int level;
+  std::optional<ComCandidate> answer;
+};
+
 }  // namespace
 
 search::Limits searchLimits(int level) {
@@ -127,19 +136,34 @@ search::Limits searchLimits(int level) {
   return limits;
 }
 
-std::optional<ComCandidate> chooseSearchMove(const Game& g, int level) { return choose(g, level, nullptr, nullptr); }
+std::optional<ComCandidate> chooseSearchMove(const Game& g, int level) {
+  return choose(search::Position::fromGame(g, search::Com), piecesOf(g), level, nullptr);
+}
 
 void searchComTurn(Game& g, ComSearchHooks& hooks) {
   beginComTurn(g);
   g.Screen->refresh();
-  const std::optional<ComCandidate> move = choose(g, g.Level, tickClock, &g);
-  if (!move) {
-    passComTurn(g);
-    return;
-  }
-  g.BestScore = move->score;
-  hooks.chosen(*move);
-  playComMove(g, *move);
+  auto task =
+      std::make_shared<SearchTask>(SearchTask{search::Position::fromGame(g, search::Com), piecesOf(g), g.Level, {}});
+  g.ComThinking = true;
+  g.Background->start(
+      [task](const std::atomic<bool>& stop) { task->answer = choose(task->root, task->pieces, task->level, &stop); },
+      [&g, &hooks, task] {
+        g.ComThinking = false;
+        if (!task->answer) {
+          passComTurn(g);
+          return;
+        }
+        g.BestScore = task->answer->score;
+        hooks.chosen(*task->answer);
+        playComMove(g, *task->answer);
+      });
+}
+
+void abandonComThinking(Game& g) {
+  if (!g.ComThinking) return;
+  g.Background->abandon();
+  g.ComThinking = false;
 }
 
 }  // namespace vudeve

@@ -23,6 +23,13 @@ search::Limits searchLimits(int level);
 std::optional<ComCandidate> chooseSearchMove(const Game& g, int level);
 
 // The turn as com_ban runs it from LEVEL4 up: hooks.chosen hears the move.
+// The search runs as the game's background work (platform/ports.h): with a
+// window it answers later, on the window's thread, and the game shows
+// ComThinking until then (hooks must live that long); without one the move
+// is played before this returns.
 void searchComTurn(Game& g, ComSearchHooks& hooks);
+
+// Quitting while the search thinks: it is stopped and its answer dropped.
+void abandonComThinking(Game& g);
 
 }  // namespace vudeve

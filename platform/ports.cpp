@@ -63,6 +63,16 @@ class NullClipboard final : public Clipboard {
   void setText(const std::string&) override {}
 };
 
+class SynchronousWork final : public BackgroundWork {
+ public:
+  void start(Work work, std::function<void()> done) override {
+    const std::atomic<bool> never{false};
+    work(never);
+    done();
+  }
+  void abandon() override {}
+};
+
 }  // namespace
 
 Surface& NullPlatform::surface() { static NullSurface s; return s; }
@@ -71,5 +81,6 @@ SoundLibrary& NullPlatform::sound() { static NullSound s; return s; }
 RecordPanel& NullPlatform::panel() { static NullPanel p; return p; }
 MainWindow& NullPlatform::window() { static NullWindow w; return w; }
 Clipboard& NullPlatform::clipboard() { static NullClipboard c; return c; }
+BackgroundWork& NullPlatform::background() { static SynchronousWork w; return w; }
 
 }  // namespace vudeve

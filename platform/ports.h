@@ -3,8 +3,10 @@
 // or the null implementations below, so the game itself never sees Qt.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vudeve {
@@ -75,7 +77,11 @@ class WindowTimer {
 
 // Menu entries that carry check marks. The check marks are the master copy
 // of these settings while the game runs.
-enum class MenuItem { LEVEL1, LEVEL2, LEVEL3, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM };
+enum class MenuItem { LEVEL1, LEVEL2, LEVEL3, LEVEL4, LEVEL5, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM };
+
+// The level entries, LEVEL1 first: one of them is checked at a time.
+inline constexpr MenuItem LevelItems[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4,
+                                          MenuItem::LEVEL5};
 
 class Menu {
  public:
@@ -152,6 +158,22 @@ class Clipboard {
   virtual void setText(const std::string& text) = 0;
 };
 
+// Long work away from the window's thread, so that the window stays alive
+// while it runs. The work must use only data of its own and should return
+// soon once `stop` is set; `done` then runs on the window's thread between
+// events, never inside another handler. Without a window both run at once,
+// one after the other, inside start: a game without a window stays
+// deterministic.
+class BackgroundWork {
+ public:
+  using Work = std::function<void(const std::atomic<bool>& stop)>;
+  virtual ~BackgroundWork() = default;
+  virtual void start(Work work, std::function<void()> done) = 0;
+  // Stops the work in progress and waits for it to return; its done never
+  // runs. Does nothing when no work is in progress.
+  virtual void abandon() = 0;
+};
+
 // Do-nothing implementations: no window, no sound. The stateless ones are
 // shared; a timer, a clock and a menu of its own come with every Game.
 struct NullPlatform {
@@ -161,6 +183,8 @@ struct NullPlatform {
   static RecordPanel& panel();
   static MainWindow& window();
   static Clipboard& clipboard();
+  // Runs the work and then done, inside start.
+  static BackgroundWork& background();
 };
 
 // Time of day stopped at 0 on no known date; monotonic time advances on

@@ -125,6 +125,7 @@ struct Game {
   RecordPanel* Panel = &NullPlatform::panel();
   MainWindow* Window = &NullPlatform::window();
   Clipboard* Clip = &NullPlatform::clipboard();
+  BackgroundWork* Background = &NullPlatform::background();
   // Whoever shows the game plugs in its view with its Screen.
   BoardView* View = &NoBoardView::instance();
 
@@ -213,6 +214,10 @@ struct Game {
   int CandidatePiece = 0;
   int ApproachDistance = 0;
   int MustCapture = FalseValue;
+  // The deep search of the strong levels is choosing the computer's move in
+  // the background; the game waits for its answer and refuses every change
+  // meanwhile.
+  bool ComThinking = false;
 
   // --- Record: one snapshot per move, indexed by record index k ---
   std::vector<BoardMap> RecordBoard = std::vector<BoardMap>(RecordCapacity);

@@ -1,6 +1,7 @@
 #include "rules/invariants.h"
 
 #include <cstdlib>
+#include <iterator>
 
 #include "rules/move.h"
 
@@ -87,11 +88,10 @@ std::string checkMenus(const Game& g) {
   for (MenuItem item : {MenuItem::MIDORI, MenuItem::TATAMI, MenuItem::TAKE, MenuItem::UCHU, MenuItem::RENGA})
     if (g.Menus->isChecked(item)) ++backgrounds;
   if (backgrounds != 1) return std::to_string(backgrounds) + " backgrounds checked";
-  const MenuItem levels[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3};
-  for (int n = 1; n <= 3; ++n)
-    if (g.Menus->isChecked(levels[n - 1]) != (g.Level == n))
+  for (int n = 1; n <= static_cast<int>(std::size(LevelItems)); ++n)
+    if (g.Menus->isChecked(LevelItems[n - 1]) != (g.Level == n))
       return "level " + std::to_string(g.Level) + " but LEVEL" + std::to_string(n) + " is " +
-             (g.Menus->isChecked(levels[n - 1]) ? "checked" : "unchecked");
+             (g.Menus->isChecked(LevelItems[n - 1]) ? "checked" : "unchecked");
   return "";
 }
 

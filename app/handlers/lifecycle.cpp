@@ -1,5 +1,6 @@
 #include "app/handlers/lifecycle.h"
 
+#include "engine/search_turn.h"
 #include "rules/setup.h"
 #include "sound/binding/sound_module.h"
 #include "ui/settings.h"
@@ -32,7 +33,11 @@ void Form_Load(Game& g, SettingsFile settings) {
   if (g.Window->topTwips() != PlacedTop) g.Window->placeTwips(0, 0, WindowWidth, WindowHeight);
 }
 
-void 終了処理(Game& g) { releaseSounds(g); }
+// A search still thinking is abandoned: quitting does not wait for it.
+void 終了処理(Game& g) {
+  abandonComThinking(g);
+  releaseSounds(g);
+}
 
 void OWARI_Click(Game& g) {
   終了処理(g);

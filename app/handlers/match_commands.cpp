@@ -1,5 +1,7 @@
 #include "app/handlers/match_commands.h"
 
+#include <iterator>
+
 #include "engine/com_turn.h"
 #include "record/replay.h"
 #include "rules/handicap.h"
@@ -61,6 +63,7 @@ void startGameAgainstCom(Game& g) {
 }
 
 void levelClick(Game& g, int level) {
+  if (refusedWhileComThinks(g)) return;
   描画_棋譜パネル消去(g);
   eraseLevelCells(g);
   レベル_設定(g, level);
@@ -107,6 +110,7 @@ void changeHandicap(Game& g, int delta) {
 }
 
 void handicapClick(Game& g, int delta) {
+  if (refusedWhileComThinks(g)) return;
   描画_棋譜パネル消去(g);
   if (handicapRefused(g)) return;
   g.LastMoveNumber = 0;
@@ -122,11 +126,18 @@ void 描画_棋譜パネル消去(Game& g) {
   描画_棋譜_IO(g, 1);
 }
 
+bool refusedWhileComThinks(Game& g) {
+  if (!g.ComThinking) return false;
+  g.Sound->dsPlay(g.ForbiddenSound);
+  return true;
+}
+
 void TAIKYOKU_Click(Game& g) { 描画_棋譜パネル消去(g); }
 
 void MATCH_MAN_Click(Game&) {}
 
 void START_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   if (gameOver(g)) {
     初期設定(g);
     g.Screen->refresh();
@@ -153,6 +164,7 @@ void START_Click(Game& g) {
 }
 
 void SENTE_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   startGameAgainstCom(g);
   g.TurnStartTime = g.Time->secondsSinceMidnight();
   g.Timer1->setEnabled(true);
@@ -177,6 +189,7 @@ void SENTE_Click(Game& g) {
 }
 
 void GOTE_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   startGameAgainstCom(g);
   g.Timer1->setEnabled(true);
   if (g.Turn == NoSide || g.MoveCount == 0) {
@@ -198,12 +211,13 @@ void GOTE_Click(Game& g) {
 void LEVEL1_Click(Game& g) { levelClick(g, 1); }
 void LEVEL2_Click(Game& g) { levelClick(g, 2); }
 void LEVEL3_Click(Game& g) { levelClick(g, 3); }
+void LEVEL4_Click(Game& g) { levelClick(g, 4); }
+void LEVEL5_Click(Game& g) { levelClick(g, 5); }
 
 void レベル_設定(Game& g, int level) {
-  static constexpr MenuItem Items[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3};
-  for (MenuItem item : Items) g.Menus->setChecked(item, false);
-  if (level >= 1 && level <= 3) {
-    g.Menus->setChecked(Items[level - 1], true);
+  for (MenuItem item : LevelItems) g.Menus->setChecked(item, false);
+  if (level >= 1 && level <= static_cast<int>(std::size(LevelItems))) {
+    g.Menus->setChecked(LevelItems[level - 1], true);
     g.Level = level;
   }
   if (g.GameMode == ModeCom) 描画_レベル(g, g.Level);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/handlers/match_commands.h"
 #include "engine/com_turn.h"
 #include "record/notation.h"
 #include "record/record.h"
@@ -227,6 +228,7 @@ void 描画_移動可能桝色(Game& g, int fromX, int fromY, int color, int pie
 }
 
 void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
+  if (refusedWhileComThinks(g)) return;
   描画_可視(g, false, false, false);
   描画_棋譜_IO(g, 2);
 
@@ -250,6 +252,9 @@ void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
     return;
   }
   resumeIfPaused(g);
+  // The press that set the computer thinking is spent: the position it was
+  // made on is about to change.
+  if (g.ComThinking) return;
 
   if (col >= 1 && col <= BoardSize && row >= 1 && row <= BoardSize) {
     if (g.SelectState == 0) {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/handlers/match_commands.h"
 #include "record/notation.h"
 #include "record/replay.h"
 #include "rules/setup.h"
@@ -27,6 +28,7 @@ void closePanel(Game& g) {
 void STOP_Click(Game& g) { closePanel(g); }
 
 void REPLAY_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   closePanel(g);
   g.ResumePending = TrueValue;
   if (g.MoveNumber < 1 || !recordHolds(g, g.MoveNumber - 1)) {
@@ -56,6 +58,7 @@ void REPLAY_Click(Game& g) {
 }
 
 void AFTER_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   closePanel(g);
   if (g.Turn == NoSide) {
     g.Sound->dsPlay(g.ForbiddenSound);
@@ -97,11 +100,13 @@ void AFTER_Click(Game& g) {
 }
 
 void CANCEL_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   初期設定(g);
   g.Sound->dsPlay(g.PieceSound);
 }
 
 void REVERSE_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   if (g.RecordMode == TrueValue) {
     g.Sound->dsPlay(g.ForbiddenSound);
     message(g, "棋譜ﾓｰﾄﾞではできません", "反転");

@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "app/handlers/match_commands.h"
 #include "record/csa_write.h"
 #include "record/kif_file.h"
 #include "record/kif_write.h"
@@ -83,11 +84,13 @@ KifHeader outsideHeader(const Game& g) {
 }  // namespace
 
 void KIFU_READ_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   描画_可視(g, true, true, true);
   描画_棋譜_IO(g, 1);
 }
 
 void KIFU_WRITE_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
   if (g.Reversed == TrueValue) {
     message(g, "反転後は書き込みできません", "棋譜書込");
     return;

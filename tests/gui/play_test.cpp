@@ -1,12 +1,19 @@
 // Playing against the computer by clicking the real window: the board and
 // the messages after each move, the start as 後手 (and its position copied),
-// the guard that keeps a second press out of a running handler, and the ways
-// to quit.
+// the guard that keeps a second press out of a running handler, LEVEL5
+// thinking while the window goes on, and the ways to quit.
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWindow>
+#include <optional>
 
+#include "app/handlers/match_commands.h"
+#include "engine/com_turn.h"
+#include "engine/search_turn.h"
+#include "rules/setup.h"
+#include "support/presses.h"
 #include "support/window_harness.h"
 
 using vudeve::BoardMap;
@@ -50,6 +57,12 @@ bool onlyComputerAnnouncementsAfter(const WindowHarness& h, std::size_t count) {
     if (h.shown[i].text != "   ** 王手 **" && h.shown[i].text != "よし！!") return false;
   return h.shown.size() >= count;
 }
+
+class ChosenMove final : public vudeve::ComSearchHooks {
+ public:
+  std::optional<vudeve::ComCandidate> move;
+  void chosen(const vudeve::ComCandidate& c) override { move = c; }
+};
 
 int colorDistance(const QColor& a, const QColor& b) {
   return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
@@ -160,6 +173,93 @@ class PlayTest : public QObject {
     QVERIFY(!h.binding().busy());
     h.choose("SENTE");
     QCOMPARE(h.game().Turn, vudeve::SenteSide);
+  }
+
+  // The press returns while LEVEL5 thinks: the clock runs, a press or a
+  // command meanwhile is refused, and the answer, when it comes, is played
+  // as a game without a window plays the same move.
+  void level5ThinksWhileTheWindowGoesOn() {
+    WindowHarness& h = *harness_;
+    vudeve::Game& g = h.game();
+    h.choose("LEVEL5");
+    QVERIFY(h.window().action(QStringLiteral("LEVEL5"))->isChecked());
+    QVERIFY(!h.window().action(QStringLiteral("LEVEL3"))->isChecked());
+    h.choose("SENTE");
+
+    vudeve::Game alone;
+    vudeve::testing::FakePlatform platform;
+    vudeve::testing::HeldBackgroundWork held;
+    platform.attach(alone);
+    alone.Background = &held;
+    vudeve::初期設定(alone);
+    vudeve::LEVEL5_Click(alone);
+    vudeve::SENTE_Click(alone);
+
+    ChosenMove chosen;
+    vudeve::ComTurnWatch watch(g, chosen);
+    h.move(3, 7, 3, 6);
+    vudeve::testing::pressMove(alone, 3, 7, 3, 6);
+    QVERIFY(g.ComThinking);
+    QCOMPARE(g.MoveCount, 1);
+
+    const BoardMap board = g.Board;
+    const std::size_t boxes = h.shown.size();
+    const std::string forbidden = "play " + std::to_string(g.ForbiddenSound);
+    h.press(3, 6);
+    h.choose("REVERSE");
+    const std::vector<std::string>& log = h.sound().log;
+    QCOMPARE(std::vector<std::string>(log.end() - 2, log.end()), (std::vector<std::string>{forbidden, forbidden}));
+    QCOMPARE(g.Board, board);
+    QCOMPARE(g.SelectState, 0);
+    QCOMPARE(g.Reversed, vudeve::FalseValue);
+    QCOMPARE(h.shown.size(), boxes);
+
+    // The window timer runs the computer's clock meanwhile.
+    QVERIFY(g.Timer1->enabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!g.ComThinking, 20000);
+    QVERIFY(chosen.move);
+    vudeve::abandonComThinking(alone);
+    vudeve::playComMove(alone, *chosen.move);
+    QCOMPARE(g.Board, alone.Board);
+    QCOMPARE(g.ManHand, alone.ManHand);
+    QCOMPARE(g.ComHand, alone.ComHand);
+    QCOMPARE(g.Turn, g.ManSide);
+    QCOMPARE(g.MoveCount, alone.MoveCount);
+    QCOMPARE(g.MoveNumber, alone.MoveNumber);
+    QCOMPARE(g.LastMoveNumber, alone.LastMoveNumber);
+    for (int k = 0; k <= g.LastMoveNumber; ++k) QCOMPARE(g.RecordBoard[k], alone.RecordBoard[k]);
+    QCOMPARE(h.texts(), platform.messages.texts());
+    // The thinking is the computer's time.
+    QVERIFY(g.ComSeconds > 0);
+    QCOMPARE(g.RecordComTimeAfter[2], g.ComSeconds);
+  }
+
+  // Quitting while LEVEL5 thinks does not wait for its answer: it ends
+  // well before the search's own budget would have.
+  void quittingWhileLevel5ThinksEndsAtOnce_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("終わり") << QStringLiteral("OWARI");
+    QTest::newRow("Escape") << QStringLiteral("Escape");
+    QTest::newRow("closing the window") << QStringLiteral("close");
+  }
+  void quittingWhileLevel5ThinksEndsAtOnce() {
+    QFETCH(QString, way);
+    WindowHarness& h = *harness_;
+    h.choose("LEVEL5");
+    h.choose("GOTE");
+    QVERIFY(h.game().ComThinking);
+    QElapsedTimer quitting;
+    quitting.start();
+    if (way == QStringLiteral("OWARI"))
+      h.choose("OWARI");
+    else if (way == QStringLiteral("Escape"))
+      QTest::keyClick(&h.window().canvas(), Qt::Key_Escape);
+    else
+      QVERIFY(h.window().close());
+    QVERIFY(quitting.elapsed() < 1000 * vudeve::searchLimits(vudeve::StrongestLevel).seconds);
+    QCOMPARE(h.programEnds, 1);
+    QVERIFY(!h.game().ComThinking);
+    QCOMPARE(h.game().MoveCount, 0);
   }
 
   void escapeQuitsAndOtherKeysDoNot() {

@@ -3,6 +3,7 @@
 // sound library that records what it was asked to do.
 #pragma once
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
@@ -219,6 +220,37 @@ class FakeClipboard final : public Clipboard {
  public:
   std::string text;
   void setText(const std::string& t) override { text = t; }
+};
+
+// Background work held until the test lets it go on, so that the computer
+// stays thinking in between, as it does in the window.
+class HeldBackgroundWork final : public BackgroundWork {
+ public:
+  int abandoned = 0;
+  void start(Work work, std::function<void()> done) override {
+    work_ = std::move(work);
+    done_ = std::move(done);
+  }
+  void abandon() override {
+    work_ = nullptr;
+    done_ = nullptr;
+    ++abandoned;
+  }
+  bool holding() const { return static_cast<bool>(done_); }
+  // Runs the held work to its end, then its done.
+  void finish() {
+    const std::atomic<bool> never{false};
+    Work work = std::move(work_);
+    std::function<void()> done = std::move(done_);
+    work_ = nullptr;
+    done_ = nullptr;
+    work(never);
+    done();
+  }
+
+ private:
+  Work work_;
+  std::function<void()> done_;
 };
 
 // A Game wired to the fakes above.

@@ -2,12 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "app/handlers/lifecycle.h"
 #include "app/handlers/match_commands.h"
 #include "app/handlers/mouse_input.h"
 #include "app/handlers/position_commands.h"
+#include "app/handlers/record_panel_commands.h"
 #include "record/replay.h"
+#include "rules/position_text.h"
 #include "rules/setup.h"
 #include "support/fakes.h"
 #include "support/presses.h"
@@ -265,9 +270,117 @@ TEST_F(MatchCommands, LevelsChangeDuringAGame) {
   EXPECT_EQ(g.Level, 1);
   EXPECT_TRUE(g.Menus->isChecked(MenuItem::LEVEL1));
   EXPECT_FALSE(g.Menus->isChecked(MenuItem::LEVEL3));
-  レベル_設定(g, 7);
-  EXPECT_EQ(g.Level, 1);
+  LEVEL5_Click(g);
+  EXPECT_EQ(g.Level, 5);
+  EXPECT_TRUE(g.Menus->isChecked(MenuItem::LEVEL5));
   EXPECT_FALSE(g.Menus->isChecked(MenuItem::LEVEL1));
+  レベル_設定(g, 7);
+  EXPECT_EQ(g.Level, 5);
+  EXPECT_FALSE(g.Menus->isChecked(MenuItem::LEVEL5));
+}
+
+// While LEVEL4 or LEVEL5 thinks in the background, a press or a command
+// that would change the game is refused with the forbidden sound: nothing
+// is drawn, changed or kept for later, so the answer that comes is the one
+// a game left alone gets. 局面コピー only reads, and copies.
+TEST_F(MatchCommands, WhileTheComputerThinksChangesAreRefused) {
+  constexpr SoundHandle Forbidden = 7;
+  g.ForbiddenSound = Forbidden;
+  testing::HeldBackgroundWork background;
+  g.Background = &background;
+  LEVEL4_Click(g);
+  GOTE_Click(g);
+  ASSERT_TRUE(g.ComThinking);
+
+  const auto state = [](const Game& g) {
+    std::vector<bool> marks;
+    for (MenuItem item : LevelItems) marks.push_back(g.Menus->isChecked(item));
+    return std::tuple(writePositionText(g), g.Turn, g.ManSide, g.GameMode, g.Level, marks, g.MoveCount, g.MoveNumber,
+                      g.LastMoveNumber, g.SelectState, g.ResumePending, g.RecordMode, g.Reversed, g.HandicapGrade,
+                      g.HandicapSet, g.Timer1->enabled());
+  };
+  const auto before = state(g);
+  struct Refused {
+    const char* what;
+    void (*run)(Game&);
+  };
+  const Refused refused[] = {
+      {"press on a piece", [](Game& g) { pressCell(g, LeftButton, 7, 7); }},
+      {"press on the hand stand", [](Game& g) { pressCell(g, LeftButton, ManHandColumn, 9); }},
+      {"スタート", START_Click},
+      {"先手", SENTE_Click},
+      {"後手", GOTE_Click},
+      {"戻", REPLAY_Click},
+      {"進", AFTER_Click},
+      {"最初", CANCEL_Click},
+      {"反転", REVERSE_Click},
+      {"LEVEL1", LEVEL1_Click},
+      {"LEVEL2", LEVEL2_Click},
+      {"LEVEL3", LEVEL3_Click},
+      {"LEVEL4", LEVEL4_Click},
+      {"LEVEL5", LEVEL5_Click},
+      {"△", LBEL_UP_Click},
+      {"▽", LEBEL_DOWN_Click},
+      {"読込", KIFU_READ_Click},
+      {"書込", KIFU_WRITE_Click},
+  };
+  for (const Refused& row : refused) {
+    SCOPED_TRACE(row.what);
+    fake.sound.log.clear();
+    fake.surface.clear();
+    row.run(g);
+    EXPECT_EQ(fake.sound.log, std::vector<std::string>{"play 7"});
+    EXPECT_TRUE(fake.surface.calls.empty());
+    EXPECT_TRUE(state(g) == before);
+    EXPECT_TRUE(background.holding());
+  }
+  EXPECT_TRUE(fake.messages.shown.empty());
+  EXPECT_FALSE(fake.panel.driveVisible || fake.panel.textPanelVisible);
+  fake.sound.log.clear();
+  COPY_Click(g);
+  EXPECT_EQ(fake.clipboard.text, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
+  EXPECT_TRUE(fake.sound.log.empty());
+
+  background.finish();
+  Game alone;
+  FakePlatform other;
+  other.attach(alone);
+  初期設定(alone);
+  LEVEL4_Click(alone);
+  GOTE_Click(alone);
+  EXPECT_FALSE(g.ComThinking);
+  EXPECT_EQ(g.Board, alone.Board);
+  EXPECT_EQ(g.RecordBoard[1], alone.RecordBoard[1]);
+  EXPECT_EQ(g.MoveCount, 1);
+  EXPECT_EQ(g.Turn, g.ManSide);
+  EXPECT_EQ(fake.messages.texts(), other.messages.texts());
+}
+
+// However the person quits while the computer thinks, the search is
+// abandoned there and its move never played.
+TEST_F(MatchCommands, QuittingWhileTheComputerThinksAbandonsTheSearch) {
+  const std::pair<const char*, void (*)(Game&)> ways[] = {
+      {"終わり", OWARI_Click},
+      {"Escape", [](Game& g) { Form_KeyPress(g, EscapeKey); }},
+      {"closing the window", Form_Unload},
+  };
+  for (const auto& [what, quit] : ways) {
+    SCOPED_TRACE(what);
+    Game thinking;
+    FakePlatform platform;
+    platform.attach(thinking);
+    testing::HeldBackgroundWork background;
+    thinking.Background = &background;
+    初期設定(thinking);
+    LEVEL5_Click(thinking);
+    GOTE_Click(thinking);
+    ASSERT_TRUE(thinking.ComThinking);
+    quit(thinking);
+    EXPECT_EQ(background.abandoned, 1);
+    EXPECT_FALSE(background.holding());
+    EXPECT_FALSE(thinking.ComThinking);
+    EXPECT_EQ(thinking.MoveCount, 0);
+  }
 }
 
 TEST_F(MatchCommands, EscapeQuitsAndReleasesTheSoundOtherKeysDoNothing) {
