@@ -3,7 +3,6 @@
 // the guard that keeps a second press out of a running handler, LEVEL5
 // thinking while the window goes on, and the ways to quit.
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWindow>
@@ -248,15 +247,12 @@ class PlayTest : public QObject {
     h.choose("LEVEL5");
     h.choose("GOTE");
     QVERIFY(h.game().ComThinking);
-    QElapsedTimer quitting;
-    quitting.start();
     if (way == QStringLiteral("OWARI"))
       h.choose("OWARI");
     else if (way == QStringLiteral("Escape"))
       QTest::keyClick(&h.window().canvas(), Qt::Key_Escape);
     else
       QVERIFY(h.window().close());
-    QVERIFY(quitting.elapsed() < 1000 * vudeve::searchLimits(vudeve::StrongestLevel).seconds);
     QCOMPARE(h.programEnds, 1);
     QVERIFY(!h.game().ComThinking);
     QCOMPARE(h.game().MoveCount, 0);
