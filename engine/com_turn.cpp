@@ -264,8 +264,6 @@ void passComTurn(Game& g) {
   handBack(g);
 }
 
-}  // namespace
-
 ComTurnWatch::ComTurnWatch(const Game& g, ComSearchHooks& hooks) : game_(g), hooks_(hooks), outer_(latestWatch) {
   latestWatch = this;
 }
