@@ -8,6 +8,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "record/kif_write.h"
+#include "record/record_start.h"
 #include "record/record_line.h"
 
 namespace {
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PanelGame again;
   again.read("out.kif");
   std::vector<RecordEntry> expected = read;
-  if (kifTurnsRound(read))
+  if (kifTurnsRound(read[0], firstMover(read)))
     for (RecordEntry& e : expected) e = turnedRound(e);
   if (again.g.RecordMode != TrueValue || recordEntries(again.g) != expected)
     fuzzing::fail("the written KIF reads into other snapshots");

@@ -18,6 +18,8 @@ namespace vudeve {
 struct KifRecord {
   KifHeader header;  // winner stays 0: the result is in endWord and summary
   int firstMover = kif::Bottom;
+  // The moves played before a diagram's start (its 手数＝), 0 when none.
+  long long movesBefore = 0;
   // Entry k is the position after k moves, the clocks those of the file.
   std::vector<RecordEntry> entries;
   // The word that ended the main line (投了, 中断, 封じ手, …) and the number

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "record/notation.h"
+#include "record/record_start.h"
 #include "record/snapshot_move.h"
 #include "rules/turn_round.h"
 
@@ -119,17 +120,13 @@ RecordEntry turnedRound(const RecordEntry& e) {
   return turned;
 }
 
-bool kifTurnsRound(const std::vector<RecordEntry>& entries) {
-  return !entries.empty() && firstMover(entries) == Top && kif::handicapName(entries[0]) == kif::EvenGame;
-}
-
 bool formatKif(const std::vector<RecordEntry>& record, const KifHeader& header, std::vector<std::string>& lines,
                std::string& error) {
   if (record.empty()) {
     error = "棋譜がありません";
     return false;
   }
-  const bool turn = kifTurnsRound(record);
+  const bool turn = kifTurnsRound(record[0], firstMover(record));
   std::vector<RecordEntry> entries;
   for (const RecordEntry& e : record) entries.push_back(turn ? turnedRound(e) : e);
   std::string bottomName = turn ? header.topName : header.bottomName;

@@ -20,10 +20,6 @@ int firstMover(const std::vector<RecordEntry>& entries);
 // the hands and the clocks exchanged with them.
 RecordEntry turnedRound(const RecordEntry& entry);
 
-// Whether the file turns the game round: it began from the even position
-// and the top player moved first, so 先手 is to stand at the bottom.
-bool kifTurnsRound(const std::vector<RecordEntry>& entries);
-
 // The KIF lines (without line ends) of a record whose entry k is the
 // position after k moves. False, with the reason in `error`, when two
 // entries are not one move of the side to move apart.

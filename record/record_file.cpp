@@ -1,5 +1,8 @@
 #include "record/record_file.h"
 
+#include <optional>
+
+#include "record/record_start.h"
 #include "rules/setup.h"
 
 namespace vudeve {
@@ -32,11 +35,13 @@ std::string readRecordFile(const std::filesystem::path& path, RecordFileContents
   OpenRecordFile file;
   if (!path.has_filename() || readTextFile(path, file.lines) != TextFileStatus::Ok)
     return "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path.string();
-  RecordEntry start;
-  start.board = evenBoard();
-  std::vector<RecordEntry> entries{start};
+  std::vector<RecordEntry> entries;
   if (std::size_t bad = readRecordLines(file, entries))
     return "棋譜ﾌｧｲﾙの " + std::to_string(bad) + " 行目が棋譜の形式ではありません";
+  // The file holds no start: the one its first line is a move from, or else
+  // that line itself, so that no move is made up.
+  if (entries.empty()) entries.push_back({.board = evenBoard()});
+  else if (std::optional<RecordEntry> start = impliedStart(entries.front())) entries.insert(entries.begin(), *start);
   contents.entries = std::move(entries);
   contents.headerLines = 0;
   for (std::string* header : {&contents.title, &contents.topName, &contents.bottomName}) {

@@ -25,8 +25,9 @@ struct RecordFileContents {
   // How many of the three header lines the file has: the panel prints
   // only those.
   int headerLines = 0;
-  // Entry k is the position after k moves; entry 0, which the file does
-  // not hold, is the even starting position.
+  // Entry k is the position after k moves. Entry 0, which the file does
+  // not hold, is the start the first line is one move from (the even
+  // position or a handicap); when there is none, the first line is entry 0.
   std::vector<RecordEntry> entries;
 };
 

@@ -1,7 +1,9 @@
 #include "app/handlers/record_panel_commands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <system_error>
 
 #include "record/kif_file.h"
@@ -114,27 +116,22 @@ void Command1_Click(Game& g) {
 
 void File1_Click(Game& g) {
   描画_可視(g, false, false, false);
-  if (std::optional<TextEncoding> kif = kifEncodingOf(g.Panel->fileName())) {
-    読込_KIFファイル(g, inFileListFolder(g, g.Panel->fileName()), *kif);
+  読込_棋譜(g, inFileListFolder(g, g.Panel->fileName()));
+}
+
+void 読込_棋譜(Game& g, const std::filesystem::path& path) {
+  if (std::optional<TextEncoding> kif = kifEncodingOf(path.filename().string())) {
+    読込_KIFファイル(g, path, *kif);
     return;
   }
-  // A file that is no record leaves the game as 初期設定 left it.
-  初期設定(g);
   RecordFileContents contents;
-  if (const std::string error = readRecordFile(inFileListFolder(g, g.Panel->fileName()), contents); !error.empty()) {
+  if (const std::string error = readRecordFile(path, contents); !error.empty()) {
     message(g, error, "棋譜");
     return;
   }
-  g.RecordMode = TrueValue;
-
-  // Title at the bottom left, then the top and the bottom player's names.
   // A header line the file does not have is not printed.
-  const std::string* headers[] = {&contents.title, &contents.topName, &contents.bottomName};
-  for (int line = 1; line <= contents.headerLines; ++line) 描画_棋譜見出し(g, line, *headers[line - 1]);
-
-  const int last = static_cast<int>(contents.entries.size()) - 1;
-  for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, contents.entries[k]);
-  設定_棋譜読込後(g, last);
+  const std::vector<std::string> headers = {contents.title, contents.topName, contents.bottomName};
+  設定_読込棋譜(g, std::span(headers).first(contents.headerLines), contents.entries, firstMover(contents.entries), 0);
 }
 
 void 描画_棋譜見出し(Game& g, int line, const std::string& text) {
@@ -174,19 +171,29 @@ bool 変換_棋譜からKIF(const Game& g, std::vector<std::string>& lines, std:
 }
 
 void 設定_KIF棋譜(Game& g, const KifRecord& record) {
+  const std::string headers[] = {record.header.title, record.header.topName, record.header.bottomName};
+  設定_読込棋譜(g, headers, record.entries, record.firstMover, record.movesBefore);
+  g.GameStartTime = record.header.start;
+}
+
+void 設定_読込棋譜(Game& g, std::span<const std::string> headers, const std::vector<RecordEntry>& entries,
+                  int firstMover, long long movesBefore) {
   初期設定(g);
   g.RecordMode = TrueValue;
-  g.GameStartTime = record.header.start;
-  // MAN, at the bottom, is 先手 when the bottom player moved first.
-  g.ManSide = record.firstMover == kif::Bottom ? SenteSide : GoteSide;
+  // MAN, at the bottom, is 先手 unless the top player moved first.
+  g.ManSide = firstMover == kif::Top ? GoteSide : SenteSide;
   g.ComSide = -g.ManSide;
-  描画_棋譜見出し(g, 1, record.header.title);
-  描画_棋譜見出し(g, 2, record.header.topName);
-  描画_棋譜見出し(g, 3, record.header.bottomName);
-  const int last = static_cast<int>(record.entries.size()) - 1;
-  for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, record.entries[k]);
-  restoreSnapshot(g, 0, record.entries[0].comBefore, record.entries[0].manBefore);
+  // Title at the bottom left, then the top and the bottom player's names.
+  for (std::size_t line = 1; line <= headers.size(); ++line) 描画_棋譜見出し(g, static_cast<int>(line), headers[line - 1]);
+  const int last = static_cast<int>(entries.size()) - 1;
+  for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, entries[k]);
+  restoreSnapshot(g, 0, entries[0].comBefore, entries[0].manBefore);
   設定_棋譜読込後(g, last);
+  // A record that starts after some moves counts on from them.
+  if (movesBefore > 0) {
+    g.MoveCount = static_cast<int>(std::min<long long>(movesBefore, LargestKifMoves));
+    描画_手数(g, g.MoveCount, TextColor);
+  }
 }
 
 void 読込_KIFファイル(Game& g, const std::filesystem::path& path, TextEncoding encoding) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ void Dir1_Change(Game& g);
 void Command1_Click(Game& g);
 // Reads the file chosen in the file list.
 void File1_Click(Game& g);
+// Reads a record file of any kind the file list shows, as if chosen there
+// (the file list, a file dropped on the window or named at start-up). A
+// file that cannot be read gets its message and leaves the game as it was.
+void 読込_棋譜(Game& g, const std::filesystem::path& path);
 
 // Prints a header line of a record read from a file where the panel shows
 // it: line 1 the title, 2 the top player's name, 3 the bottom player's.
@@ -34,9 +39,13 @@ void 設定_棋譜読込後(Game& g, int last);
 // move by move.
 bool 変換_棋譜からKIF(const Game& g, std::vector<std::string>& lines, std::string& error);
 
-// Puts a record read from a KIF file into the game for replay, as the
-// panel does with a ".棋譜" file; record index 0 is the file's start
-// position, shown on the board.
+// Puts a record read from a file into the game for replay: the header
+// lines given printed (title, top player, bottom player), record index 0,
+// the start, shown on the board, the player who moves first 先手, and the
+// move count going on from the moves played before the start.
+void 設定_読込棋譜(Game& g, std::span<const std::string> headers, const std::vector<RecordEntry>& entries,
+                  int firstMover, long long movesBefore);
+// The same for a record read from a KIF file.
 void 設定_KIF棋譜(Game& g, const KifRecord& record);
 
 // Both, for the panel: a file that cannot be read gets its message and
