@@ -5,7 +5,7 @@
 #include "record/notation.h"
 #include "record/replay.h"
 #include "rules/setup.h"
-#include "rules/sfen.h"
+#include "record/game_sfen.h"
 #include "rules/turn_round.h"
 #include "ui/clocks.h"
 #include "ui/draw.h"
