@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <filesystem>
 
 #include "app/handlers/lifecycle.h"
 #include "app/handlers/match_commands.h"
@@ -54,6 +55,7 @@ GameBinding::GameBinding(Game& g, window::MainWindow& window, SoundLibrary& soun
   };
   window_.onKeyPress = [this](int code) { run([&] { Form_KeyPress(g_, code); }); };
   window_.onClose = [this] { return close(); };
+  window_.onFileDrop = [this](const QString& path) { openRecord(path); };
   window_.timer().onTick = [this] { tick(); };
 
   QtRecordPanel& panel = window_.panel();
@@ -82,6 +84,10 @@ void GameBinding::start() {
   window_.panel().startAt(QDir::currentPath());
   run([&] { Form_Load(g_); });
   if (!ended_) window_.show();
+}
+
+void GameBinding::openRecord(const QString& path) {
+  run([&] { Form_DragDrop(g_, std::filesystem::path(path.toStdString())); });
 }
 
 void GameBinding::tick() {

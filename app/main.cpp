@@ -1,4 +1,5 @@
-// vudeve: the window with the game in it. `vudeve --check` starts, says
+// vudeve: the window with the game in it. `vudeve FILE` starts with the
+// record file read, as 読込 would leave it; `vudeve --check` starts, says
 // where it found its files and quits (app/start_check.h).
 #include <QApplication>
 #include <QIcon>
@@ -22,5 +23,7 @@ int main(int argc, char** argv) {
   if (app.arguments().contains(QStringLiteral("--check")))
     return vudeve::window::runStartCheck(game, window, binding, sound);
   binding.start();
+  const QStringList arguments = app.arguments().mid(1);
+  if (!arguments.isEmpty() && !arguments.front().startsWith(QLatin1Char('-'))) binding.openRecord(arguments.front());
   return app.exec();
 }

@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -74,6 +78,16 @@ constexpr std::array<CheckItem, 11> CheckItems = {{
 
 constexpr int EscapeKey = 27;
 
+// The one record file a drag brings, of a kind the file list shows; "" for
+// anything else.
+QString droppedRecord(const QMimeData* data) {
+  if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+  const QString path = data->urls().front().toLocalFile();
+  QStringList patterns;
+  for (const char* pattern : QtRecordPanel::FilePatterns) patterns << QString::fromUtf8(pattern);
+  return QDir::match(patterns, QFileInfo(path).fileName()) ? path : QString();
+}
+
 }  // namespace
 
 MainWindow::MainWindow() : messages_(this) {
@@ -89,6 +103,7 @@ MainWindow::MainWindow() : messages_(this) {
   setCentralWidget(central);
   panel_->onShownChanged = [this](bool shown) { panelShown(shown); };
   canvas_->setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   canvas_->setFocus();
   buildMenus();
   menuBar()->installEventFilter(this);
@@ -210,6 +225,17 @@ void MainWindow::giveBackPanelRoom() {
   }
   panelGrowth_ = 0;
   panelShift_ = 0;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedRecord(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString path = droppedRecord(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  if (onFileDrop) onFileDrop(path);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

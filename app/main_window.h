@@ -47,6 +47,8 @@ class MainWindow final : public QMainWindow {
   std::function<void(int keyCode)> onKeyPress;
   // The window is being closed; answering false keeps it open.
   std::function<bool()> onClose;
+  // A record file was dropped on the window (its local path).
+  std::function<void(const QString& path)> onFileDrop;
 
   // The window's outer edges (frame included) in twips; placing before the
   // window is shown takes effect when it is.
@@ -58,6 +60,8 @@ class MainWindow final : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildMenus();

@@ -114,9 +114,11 @@ void Command1_Click(Game& g) {
   message(g, "棋譜を書き込みました", "  ");
 }
 
-void File1_Click(Game& g) {
+void File1_Click(Game& g) { Form_DragDrop(g, inFileListFolder(g, g.Panel->fileName())); }
+
+void Form_DragDrop(Game& g, const std::filesystem::path& path) {
   描画_可視(g, false, false, false);
-  読込_棋譜(g, inFileListFolder(g, g.Panel->fileName()));
+  読込_棋譜(g, path);
 }
 
 void 読込_棋譜(Game& g, const std::filesystem::path& path) {

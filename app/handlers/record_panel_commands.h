@@ -26,6 +26,9 @@ void File1_Click(Game& g);
 // (the file list, a file dropped on the window or named at start-up). A
 // file that cannot be read gets its message and leaves the game as it was.
 void 読込_棋譜(Game& g, const std::filesystem::path& path);
+// A record file dropped on the window, or named when the game starts: read
+// as if chosen in the file list.
+void Form_DragDrop(Game& g, const std::filesystem::path& path);
 
 // Prints a header line of a record read from a file where the panel shows
 // it: line 1 the title, 2 the top player's name, 3 the bottom player's.

@@ -20,7 +20,7 @@ fail() {
 
 "$cmake" --install "$build" --prefix "$prefix" > /dev/null
 waves=(その他.wav 禁止.wav 駒打音.wav BGM.wav)
-expected=(bin/vudeve bin/vudeve-cli "$libdir/libvudeve.so" share/applications/vudeve.desktop
+expected=(bin/vudeve bin/vudeve-cli "$libdir/libvudeve.so" share/applications/vudeve.desktop share/mime/packages/vudeve.xml
   share/icons/hicolor/48x48/apps/vudeve.png share/icons/hicolor/256x256/apps/vudeve.png
   share/vudeve/pictures/KARA_MASU.png share/vudeve/pictures/RADEZURU.png)
 for wave in "${waves[@]}"; do expected+=("share/vudeve/sounds/$wave"); done
@@ -28,6 +28,7 @@ for file in "${expected[@]}"; do
   [[ -f "$prefix/$file" ]] || fail "not installed: $file"
 done
 grep -qx 'Categories=Game;BoardGame;' "$prefix/share/applications/vudeve.desktop" || fail "desktop entry"
+grep -qx 'Exec=vudeve %f' "$prefix/share/applications/vudeve.desktop" || fail "desktop entry's file argument"
 
 cd "$elsewhere"
 even='lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL -'
