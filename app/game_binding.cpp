@@ -34,7 +34,7 @@ constexpr CommandEntry Commands[] = {
     {"OPTION", OPTION_Click},         {"MIDORI", MIDORI_Click},       {"TATAMI", TATAMI_Click},
     {"TAKE", TAKE_Click},             {"UCHU", UCHU_Click},           {"RENGA", RENGA_Click},
     {"SIDOU", SIDOU_Click},           {"KEIKA", KEIKA_Click},         {"BGM", BGM_Click},
-    {"VER", VER_Click},               {"COPY", COPY_Click},
+    {"VER", VER_Click},               {"COPY", COPY_Click},           {"KIFU_COPY", KIFU_COPY_Click},
 };
 
 }  // namespace

@@ -146,6 +146,24 @@ TEST_P(PositionCopyFromAStart, FacesTheWorld) {
   EXPECT_EQ(platform.clipboard.text, c.sfen);
 }
 
+// 棋譜コピー puts the KIF text the panel writes for the game shown.
+TEST_F(PositionCopy, RecordCopyIsTheKifOfTheGame) {
+  KIFU_COPY_Click(g);
+  EXPECT_EQ(platform.messages.texts(), std::vector<std::string>{"保存するデータがありません"});
+  EXPECT_EQ(platform.clipboard.text, "");
+  KifRecord record;
+  ASSERT_FALSE(readKif(CopyCases[2].kif, record));
+  設定_KIF棋譜(g, record);
+  KIFU_COPY_Click(g);
+  std::vector<std::string> lines;
+  std::string error;
+  ASSERT_TRUE(変換_棋譜からKIF(g, lines, error));
+  std::string expected;
+  for (const std::string& line : lines) expected += line + "\n";
+  EXPECT_EQ(platform.clipboard.text, expected);
+  EXPECT_NE(expected.find("手合割：香落ち\n"), std::string::npos);
+}
+
 INSTANTIATE_TEST_SUITE_P(Starts, PositionCopyFromAStart, ::testing::ValuesIn(CopyCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
