@@ -23,6 +23,16 @@ std::size_t readRecordLines(const OpenRecordFile& file, std::vector<RecordEntry>
   return 0;
 }
 
+// The file has no line for the start: a start the reader cannot tell from
+// the first line goes in as the first line, so that nothing is lost.
+std::size_t firstWrittenEntry(const std::vector<RecordEntry>& entries) {
+  if (entries.size() < 2) return 1;
+  const std::optional<RecordEntry> implied = impliedStart(entries[1]);
+  const bool told = implied && implied->board == entries[0].board && implied->manHand == entries[0].manHand &&
+                    implied->comHand == entries[0].comHand;
+  return told ? 1 : 0;
+}
+
 }  // namespace
 
 int 読込_棋譜ファイル(OpenRecordFile& file, std::string& line) {
@@ -61,7 +71,8 @@ std::string recordFileNameProblem(const std::string& name) {
 
 std::string writeRecordFile(const std::filesystem::path& path, const RecordFileContents& contents) {
   std::vector<std::string> lines = {contents.title, contents.topName, contents.bottomName};
-  for (std::size_t k = 1; k < contents.entries.size(); ++k) lines.push_back(formatRecordLine(contents.entries[k]));
+  for (std::size_t k = firstWrittenEntry(contents.entries); k < contents.entries.size(); ++k)
+    lines.push_back(formatRecordLine(contents.entries[k]));
   return recordWriteMessage(writeTextFile(path, lines, TextEncoding::CodePage932), path);
 }
 

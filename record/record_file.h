@@ -50,8 +50,9 @@ std::string readRecordFile(const std::filesystem::path& path, RecordFileContents
 // nothing: it must not be empty nor lead out of the chosen folder.
 std::string recordFileNameProblem(const std::string& name);
 
-// Writes the headers and entries 1.. of the contents: "" or the message
-// that says why the file could not be written.
+// Writes the headers and entries 1.. of the contents, entry 0 first when
+// it is no start the first entry is one move from: "" or the message that
+// says why the file could not be written.
 std::string writeRecordFile(const std::filesystem::path& path, const RecordFileContents& contents);
 
 // The message of a record written in any format to the path: "" when it

@@ -16,8 +16,7 @@ struct KnownStart {
   StartKind kind;
 };
 
-// The even position first, then the handicaps with fewer pieces missing
-// before those with more.
+// The even position first, then the handicaps.
 const std::vector<KnownStart>& knownStarts() {
   static const std::vector<KnownStart> starts = [] {
     std::vector<KnownStart> all{{evenBoard(), StartKind::Even}};

@@ -201,30 +201,30 @@ TEST_F(RecordFileTest, WrittenAndReadBackKeepsCodesHandsAndWholeSeconds) {
 
   std::vector<std::string> lines;
   ASSERT_EQ(readTextFile(folder / "round.棋譜", lines), TextFileStatus::Ok);
-  ASSERT_EQ(lines.size(), 6u);
+  // Entry 1 is no move from the even position: entry 0 goes first.
+  ASSERT_EQ(lines.size(), 7u);
   for (std::size_t i = 3; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), RecordLineLength);
-  EXPECT_EQ(lines[4].substr(324, 14), "C6000000000000");
-  EXPECT_EQ(lines[4].substr(338), "99999A0000A0I3KZZZZZ");
+  EXPECT_EQ(lines[5].substr(324, 14), "C6000000000000");
+  EXPECT_EQ(lines[5].substr(338), "99999A0000A0I3KZZZZZ");
 
   Game back;
   FakePlatform backPlatform;
   backPlatform.attach(back);
   testing::readRecordFile(back, backPlatform.panel, folder.path(), "round.棋譜");
-  // No start is one move from the first line: that line is the start.
-  ASSERT_EQ(back.LastMoveNumber, 2);
-  for (int k = 1; k <= 3; ++k) {
-    EXPECT_EQ(back.RecordBoard[k - 1], g.RecordBoard[k]) << k;
-    EXPECT_EQ(back.RecordManHand[k - 1], g.RecordManHand[k]) << k;
-    EXPECT_EQ(back.RecordComHand[k - 1], g.RecordComHand[k]) << k;
+  ASSERT_EQ(back.LastMoveNumber, 3);
+  for (int k = 0; k <= 3; ++k) {
+    EXPECT_EQ(back.RecordBoard[k], g.RecordBoard[k]) << k;
+    EXPECT_EQ(back.RecordManHand[k], g.RecordManHand[k]) << k;
+    EXPECT_EQ(back.RecordComHand[k], g.RecordComHand[k]) << k;
   }
-  EXPECT_EQ(back.RecordManTimeBefore[0], 0);
-  EXPECT_EQ(back.RecordManTimeAfter[0], 59);
-  EXPECT_EQ(back.RecordComTimeBefore[0], 3599);
-  EXPECT_EQ(back.RecordComTimeAfter[0], 86399);
-  EXPECT_EQ(back.RecordManTimeBefore[1], 99999);
-  EXPECT_EQ(back.RecordManTimeAfter[1], 100000);
-  EXPECT_EQ(back.RecordComTimeBefore[1], 123456);
-  EXPECT_EQ(back.RecordComTimeAfter[1], 43770015) << "the largest clock the field holds";
+  EXPECT_EQ(back.RecordManTimeBefore[1], 0);
+  EXPECT_EQ(back.RecordManTimeAfter[1], 59);
+  EXPECT_EQ(back.RecordComTimeBefore[1], 3599);
+  EXPECT_EQ(back.RecordComTimeAfter[1], 86399);
+  EXPECT_EQ(back.RecordManTimeBefore[2], 99999);
+  EXPECT_EQ(back.RecordManTimeAfter[2], 100000);
+  EXPECT_EQ(back.RecordComTimeBefore[2], 123456);
+  EXPECT_EQ(back.RecordComTimeAfter[2], 43770015) << "the largest clock the field holds";
 }
 
 TEST_F(RecordFileTest, ClockFieldsAreRightAlignedWholeSeconds) {
