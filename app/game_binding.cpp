@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <filesystem>
 
 #include "app/handlers/lifecycle.h"
 #include "app/handlers/match_commands.h"
@@ -34,7 +35,7 @@ constexpr CommandEntry Commands[] = {
     {"OPTION", OPTION_Click},         {"MIDORI", MIDORI_Click},       {"TATAMI", TATAMI_Click},
     {"TAKE", TAKE_Click},             {"UCHU", UCHU_Click},           {"RENGA", RENGA_Click},
     {"SIDOU", SIDOU_Click},           {"KEIKA", KEIKA_Click},         {"BGM", BGM_Click},
-    {"VER", VER_Click},               {"COPY", COPY_Click},
+    {"VER", VER_Click},               {"COPY", COPY_Click},           {"KIFU_COPY", KIFU_COPY_Click},
 };
 
 }  // namespace
@@ -61,6 +62,7 @@ GameBinding::GameBinding(Game& g, window::MainWindow& window, SoundLibrary& soun
   };
   window_.onKeyPress = [this](int code) { run([&] { Form_KeyPress(g_, code); }); };
   window_.onClose = [this] { return close(); };
+  window_.onFileDrop = [this](const QString& path) { openRecord(path); };
   window_.timer().onTick = [this] { tick(); };
 
   QtRecordPanel& panel = window_.panel();
@@ -89,6 +91,10 @@ void GameBinding::start() {
   window_.panel().startAt(QDir::currentPath());
   run([&] { Form_Load(g_); });
   if (!ended_) window_.show();
+}
+
+void GameBinding::openRecord(const QString& path) {
+  run([&] { Form_DragDrop(g_, std::filesystem::path(path.toStdString())); });
 }
 
 void GameBinding::tick() {

@@ -50,6 +50,8 @@ class GameBinding {
   // Form_Load (sounds, settings, the even position, placement), then shows
   // the window. The record panel starts at the current folder.
   void start();
+  // Reads a record file as a file dropped on the window is read.
+  void openRecord(const QString& path);
 
   // A handler is running (possibly inside its message box).
   bool busy() const { return busy_; }

@@ -1,4 +1,5 @@
-// vudeve: the window with the game in it. `vudeve --check` starts, says
+// vudeve: the window with the game in it. `vudeve FILE` starts with the
+// record file read, as 読込 would leave it; `vudeve --check` starts, says
 // where it found its files and quits (app/start_check.h); `vudeve --silent`
 // plays without sound and without the warning that there is none.
 #include <QApplication>
@@ -25,5 +26,10 @@ int main(int argc, char** argv) {
   if (app.arguments().contains(QStringLiteral("--check")))
     return vudeve::window::runStartCheck(game, window, binding, sound);
   binding.start();
+  for (const QString& argument : app.arguments().mid(1))
+    if (!argument.startsWith(QLatin1Char('-'))) {
+      binding.openRecord(argument);
+      break;
+    }
   return app.exec();
 }

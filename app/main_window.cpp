@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -45,6 +49,7 @@ constexpr MenuEntry MenuEntries[] = {
     {1, "CANCEL", "最初", MenuEntry::Command},
     {1, "REVERSE", "反転", MenuEntry::Command},
     {1, "COPY", "局面コピー", MenuEntry::Command},
+    {1, "KIFU_COPY", "棋譜コピー", MenuEntry::Command},
     {0, "REPLAY", "戻", MenuEntry::Command},
     {0, "AFTER", "進", MenuEntry::Command},
     {0, "LBEL_UP", "△", MenuEntry::Command},
@@ -81,6 +86,16 @@ constexpr int EscapeKey = 27;
 
 int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / Canvas::TwipsPerPixel)); }
 
+// The one record file a drag brings, of a kind the file list shows; "" for
+// anything else.
+QString droppedRecord(const QMimeData* data) {
+  if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+  const QString path = data->urls().front().toLocalFile();
+  QStringList patterns;
+  for (const char* pattern : QtRecordPanel::FilePatterns) patterns << QString::fromUtf8(pattern);
+  return QDir::match(patterns, QFileInfo(path).fileName()) ? path : QString();
+}
+
 }  // namespace
 
 MainWindow::MainWindow() : messages_(this) {
@@ -96,6 +111,7 @@ MainWindow::MainWindow() : messages_(this) {
   setCentralWidget(central);
   panel_->onShownChanged = [this](bool shown) { panelShown(shown); };
   canvas_->setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   canvas_->setFocus();
   buildMenus();
   menuBar()->installEventFilter(this);
@@ -221,6 +237,17 @@ void MainWindow::giveBackPanelRoom() {
   }
   panelGrowth_ = 0;
   panelShift_ = 0;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedRecord(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString path = droppedRecord(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  if (onFileDrop) onFileDrop(path);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -48,6 +48,8 @@ class MainWindow final : public QMainWindow {
   std::function<void(int keyCode)> onKeyPress;
   // The window is being closed; answering false keeps it open.
   std::function<bool()> onClose;
+  // A record file was dropped on the window (its local path).
+  std::function<void(const QString& path)> onFileDrop;
 
   // The window's outer edges (frame included) in twips. Placing puts the
   // frame's corner at (left, top) and gives the board its part of the
@@ -59,6 +61,8 @@ class MainWindow final : public QMainWindow {
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildMenus();

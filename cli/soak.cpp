@@ -131,6 +131,13 @@ std::string roundTrip(const SoakGame& game, Game& record, FolderPanel& panel) {
   if (reader.RecordMode != TrueValue) return "the written file was not read as a record";
   if (reader.LastMoveNumber != last)
     return std::to_string(reader.LastMoveNumber) + " entries read back, " + std::to_string(last) + " written";
+  // The file holds no start: the one read back must be the one played from,
+  // and the record must go move by move from it, as KIF has it.
+  if (reader.RecordBoard[0] != record.RecordBoard[0] || reader.RecordManHand[0] != record.RecordManHand[0] ||
+      reader.RecordComHand[0] != record.RecordComHand[0])
+    return "another start read back";
+  std::vector<std::string> kif;
+  if (std::string error; !変換_棋譜からKIF(reader, kif, error)) return "not written as KIF: " + error;
   for (int k = 1; k <= last; ++k) {
     AFTER_Click(reader);
     if (reader.MoveNumber != k) return "進 stopped at " + std::to_string(reader.MoveNumber);

@@ -12,6 +12,7 @@
 #include "app/handlers/record_panel_commands.h"
 #include "record/kif_write.h"
 #include "record/record_file.h"
+#include "record/record_start.h"
 #include "record/replay.h"
 #include "rules/invariants.h"
 
@@ -117,7 +118,7 @@ void readWriteAndPlay(const std::string& in, const std::string& out, const std::
   PanelGame again;
   again.read(out);
   std::vector<RecordEntry> expected = read;
-  if (kifTurnsRound(read))
+  if (kifTurnsRound(read[0], firstMover(read)))
     for (RecordEntry& e : expected) e = turnedRound(e);
   if (again.g.RecordMode != TrueValue || recordEntries(again.g) != expected)
     fail("the written record reads into other snapshots");

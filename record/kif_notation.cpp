@@ -136,6 +136,13 @@ bool handicapBoard(std::string_view name, BoardMap& board) {
   return false;
 }
 
+std::vector<BoardMap> handicapBoards() {
+  std::vector<BoardMap> boards;
+  for (const Handicap& h : Handicaps)
+    if (h.name != EvenGame) boards.push_back(boardOf(h));
+  return boards;
+}
+
 std::string_view handicapName(const RecordEntry& start) {
   if (start.manHand != HandArray{} || start.comHand != HandArray{}) return {};
   for (const Handicap& h : Handicaps)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "record/record_line.h"
 
@@ -41,6 +42,8 @@ std::string squareName(int x, int y);
 // The board of a 手合割: 平手 or a standard handicap, in which the top
 // player (上手) lacks pieces. False for any other name.
 bool handicapBoard(std::string_view name, BoardMap& board);
+// The boards of every named handicap, 平手 left out.
+std::vector<BoardMap> handicapBoards();
 // The name of the 手合割 whose start position `start` is, "" for none.
 std::string_view handicapName(const RecordEntry& start);
 inline constexpr std::string_view EvenGame = "平手";

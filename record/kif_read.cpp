@@ -352,6 +352,7 @@ class Reader {
       const std::optional<long long> moves = takeNumber(text, 9);
       if (!moves) return KifError{number, "手数が読めません"};
       expected_ = *moves + 1;
+      record_.movesBefore = *moves;
       // A diagram's last move ("手数＝3  ▲２二角成(88)  まで") is the one a
       // 同 in the first move line refers to.
       skipBlanks(text);

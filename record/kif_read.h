@@ -20,6 +20,8 @@ struct KifRecord {
   // With the ending the file gives, by its end word or its summary line.
   KifHeader header;
   int firstMover = kif::Bottom;
+  // The moves played before a diagram's start (its 手数＝), 0 when none.
+  long long movesBefore = 0;
   // Entry k is the position after k moves, the clocks those of the file.
   std::vector<RecordEntry> entries;
   // The number of the line of KIF's end word (投了, 中断, 封じ手, …), 0

@@ -9,6 +9,7 @@
 
 #include "record/game_end.h"
 #include "record/notation.h"
+#include "record/record_start.h"
 #include "record/snapshot_move.h"
 #include "rules/turn_round.h"
 
@@ -120,17 +121,13 @@ RecordEntry turnedRound(const RecordEntry& e) {
   return turned;
 }
 
-bool kifTurnsRound(const std::vector<RecordEntry>& entries) {
-  return !entries.empty() && firstMover(entries) == Top && kif::handicapName(entries[0]) == kif::EvenGame;
-}
-
 bool prepareOutsideRecord(const std::vector<RecordEntry>& record, const KifHeader& header, OutsideRecord& out,
                           std::string& error) {
   if (record.empty()) {
     error = "棋譜がありません";
     return false;
   }
-  const bool turn = kifTurnsRound(record);
+  const bool turn = kifTurnsRound(record[0], firstMover(record));
   out = {};
   for (const RecordEntry& e : record) out.entries.push_back(turn ? turnedRound(e) : e);
   out.header = header;

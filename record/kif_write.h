@@ -21,10 +21,6 @@ int firstMover(const std::vector<RecordEntry>& entries);
 // the hands and the clocks exchanged with them.
 RecordEntry turnedRound(const RecordEntry& entry);
 
-// Whether the file turns the game round: it began from the even position
-// and the top player moved first, so 先手 is to stand at the bottom.
-bool kifTurnsRound(const std::vector<RecordEntry>& entries);
-
 // A record made ready for the files of the shogi world (KIF, CSA): turned
 // round when kifTurnsRound, the moves between its entries, each one's time
 // and its mover's running total in whole seconds, and the header with the

@@ -1,5 +1,8 @@
 #include "record/record_file.h"
 
+#include <optional>
+
+#include "record/record_start.h"
 #include "rules/setup.h"
 
 namespace vudeve {
@@ -20,6 +23,16 @@ std::size_t readRecordLines(const OpenRecordFile& file, std::vector<RecordEntry>
   return 0;
 }
 
+// The file has no line for the start: a start the reader cannot tell from
+// the first line goes in as the first line, so that nothing is lost.
+std::size_t firstWrittenEntry(const std::vector<RecordEntry>& entries) {
+  if (entries.size() < 2) return 1;
+  const std::optional<RecordEntry> implied = impliedStart(entries[1]);
+  const bool told = implied && implied->board == entries[0].board && implied->manHand == entries[0].manHand &&
+                    implied->comHand == entries[0].comHand;
+  return told ? 1 : 0;
+}
+
 }  // namespace
 
 int 読込_棋譜ファイル(OpenRecordFile& file, std::string& line) {
@@ -32,11 +45,13 @@ std::string readRecordFile(const std::filesystem::path& path, RecordFileContents
   OpenRecordFile file;
   if (!path.has_filename() || readTextFile(path, file.lines) != TextFileStatus::Ok)
     return "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path.string();
-  RecordEntry start;
-  start.board = evenBoard();
-  std::vector<RecordEntry> entries{start};
+  std::vector<RecordEntry> entries;
   if (std::size_t bad = readRecordLines(file, entries))
     return "棋譜ﾌｧｲﾙの " + std::to_string(bad) + " 行目が棋譜の形式ではありません";
+  // The file holds no start: the one its first line is a move from, or else
+  // that line itself, so that no move is made up.
+  if (entries.empty()) entries.push_back({.board = evenBoard()});
+  else if (std::optional<RecordEntry> start = impliedStart(entries.front())) entries.insert(entries.begin(), *start);
   contents.entries = std::move(entries);
   contents.headerLines = 0;
   for (std::string* header : {&contents.title, &contents.topName, &contents.bottomName}) {
@@ -56,7 +71,8 @@ std::string recordFileNameProblem(const std::string& name) {
 
 std::string writeRecordFile(const std::filesystem::path& path, const RecordFileContents& contents) {
   std::vector<std::string> lines = {contents.title, contents.topName, contents.bottomName};
-  for (std::size_t k = 1; k < contents.entries.size(); ++k) lines.push_back(formatRecordLine(contents.entries[k]));
+  for (std::size_t k = firstWrittenEntry(contents.entries); k < contents.entries.size(); ++k)
+    lines.push_back(formatRecordLine(contents.entries[k]));
   return recordWriteMessage(writeTextFile(path, lines, TextEncoding::CodePage932), path);
 }
 

@@ -25,8 +25,9 @@ struct RecordFileContents {
   // How many of the three header lines the file has: the panel prints
   // only those.
   int headerLines = 0;
-  // Entry k is the position after k moves; entry 0, which the file does
-  // not hold, is the even starting position.
+  // Entry k is the position after k moves. Entry 0, which the file does
+  // not hold, is the start the first line is one move from (the even
+  // position or a handicap); when there is none, the first line is entry 0.
   std::vector<RecordEntry> entries;
 };
 
@@ -49,8 +50,9 @@ std::string readRecordFile(const std::filesystem::path& path, RecordFileContents
 // nothing: it must not be empty nor lead out of the chosen folder.
 std::string recordFileNameProblem(const std::string& name);
 
-// Writes the headers and entries 1.. of the contents: "" or the message
-// that says why the file could not be written.
+// Writes the headers and entries 1.. of the contents, entry 0 first when
+// it is no start the first entry is one move from: "" or the message that
+// says why the file could not be written.
 std::string writeRecordFile(const std::filesystem::path& path, const RecordFileContents& contents);
 
 // The message of a record written in any format to the path: "" when it

@@ -12,11 +12,13 @@ constexpr HandicapStep Steps[MaxHandicapGrade + 1] = {
 
 const HandicapStep& 取得_ハンデ手順(int step) { return Steps[step]; }
 
-void 設定_ハンデ局面(Game& g, int grade) {
+void 設定_ハンデ局面(Game& g, int grade) { 設定_ハンデ局面(g.Board, grade); }
+
+void 設定_ハンデ局面(BoardMap& board, int grade) {
   for (int step = 1; step <= MaxHandicapGrade; ++step) {
     const HandicapStep& s = Steps[step];
-    if (step <= grade) g.Board[s.x][s.y] = Empty;
-    if (step <= -grade) g.Board[10 - s.x][10 - s.y] = Empty;
+    if (step <= grade) board[s.x][s.y] = Empty;
+    if (step <= -grade) board[10 - s.x][10 - s.y] = Empty;
   }
 }
 

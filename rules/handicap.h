@@ -20,5 +20,6 @@ const HandicapStep& 取得_ハンデ手順(int step);
 
 // Removes the pieces that grade `grade` lacks from an even position.
 void 設定_ハンデ局面(Game& g, int grade);
+void 設定_ハンデ局面(BoardMap& board, int grade);
 
 }  // namespace vudeve

@@ -1,7 +1,5 @@
 #include "rules/sfen.h"
 
-#include "rules/turn_round.h"
-
 namespace vudeve {
 
 namespace {
@@ -32,15 +30,6 @@ std::string writeSfen(const SfenPosition& position) {
   writeHandsField(out, position.pieces.manHand, position.pieces.comHand);
   out += ' ' + std::to_string(position.moveNumber);
   return out;
-}
-
-SfenPosition sfenOfGame(const Game& g) {
-  SfenPosition position;
-  const Placement shown{g.Board, g.ManHand, g.ComHand};
-  position.pieces = g.ComSide == SenteSide ? turnedRound(shown) : shown;
-  position.blackToMove = g.Turn != GoteSide;
-  position.moveNumber = g.MoveCount + 1;
-  return position;
 }
 
 std::string usiSquare(int x, int y) {

@@ -28,11 +28,6 @@ struct SfenPosition {
 bool readSfen(std::string_view text, SfenPosition& position, std::string& error);
 std::string writeSfen(const SfenPosition& position);
 
-// The position the game shows, with the side whose token is SenteSide as
-// black: turned round when the top player moved first. The side to move
-// follows Turn (b before any game) and the move number is MoveCount + 1.
-SfenPosition sfenOfGame(const Game& g);
-
 // A square as SFEN and USI name it: "7g" for square (3, 7) of the board as
 // drawn; squares off the board give "".
 std::string usiSquare(int x, int y);

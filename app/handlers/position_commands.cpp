@@ -1,12 +1,16 @@
 #include "app/handlers/position_commands.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/handlers/match_commands.h"
 #include "record/notation.h"
 #include "record/replay.h"
 #include "rules/setup.h"
-#include "rules/sfen.h"
+#include "app/handlers/record_panel_commands.h"
+#include "record/game_sfen.h"
+#include "record/record_file.h"
 #include "rules/turn_round.h"
 #include "ui/clocks.h"
 #include "ui/draw.h"
@@ -139,6 +143,23 @@ void REVERSE_Click(Game& g) {
 void COPY_Click(Game& g) {
   closePanel(g);
   g.Clip->setText(writeSfen(sfenOfGame(g)));
+}
+
+void KIFU_COPY_Click(Game& g) {
+  closePanel(g);
+  if (g.LastMoveNumber < 1) {
+    message(g, NothingToSaveMessage, "棋譜コピー");
+    return;
+  }
+  std::vector<std::string> lines;
+  std::string error;
+  if (!変換_棋譜からKIF(g, lines, error)) {
+    message(g, error.c_str(), "棋譜コピー");
+    return;
+  }
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  g.Clip->setText(text);
 }
 
 }  // namespace vudeve

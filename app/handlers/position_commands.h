@@ -16,5 +16,8 @@ void REVERSE_Click(Game& g);  // 反転
 // 局面コピー: the position shown, as a line of SFEN on the clipboard, for
 // other shogi programs.
 void COPY_Click(Game& g);
+// 棋譜コピー: the game shown, as the KIF text the record panel writes, on
+// the clipboard.
+void KIFU_COPY_Click(Game& g);
 
 }  // namespace vudeve

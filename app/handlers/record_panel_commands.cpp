@@ -161,30 +161,27 @@ void Command1_Click(Game& g) {
   message(g, "棋譜を書き込みました", "  ");
 }
 
-void File1_Click(Game& g) {
+void File1_Click(Game& g) { Form_DragDrop(g, inFileListFolder(g, g.Panel->fileName())); }
+
+void Form_DragDrop(Game& g, const std::filesystem::path& path) {
   描画_可視(g, false, false, false);
-  if (outsideKindOf(g.Panel->fileName())) {
-    読込_外部棋譜ファイル(g, inFileListFolder(g, g.Panel->fileName()));
+  読込_棋譜(g, path);
+}
+
+void 読込_棋譜(Game& g, const std::filesystem::path& path) {
+  if (outsideKindOf(path.filename().string())) {
+    読込_外部棋譜ファイル(g, path);
     return;
   }
-  // A file that is no record leaves the game as 初期設定 left it.
-  初期設定(g);
   RecordFileContents contents;
-  if (const std::string error = readRecordFile(inFileListFolder(g, g.Panel->fileName()), contents); !error.empty()) {
+  if (const std::string error = readRecordFile(path, contents); !error.empty()) {
     message(g, error, "棋譜");
     return;
   }
-  g.RecordMode = TrueValue;
-
-  // Title at the bottom left, then the top and the bottom player's names.
   // A header line the file does not have is not printed.
   std::vector<std::string> headers{contents.title, contents.topName, contents.bottomName};
   headers.resize(static_cast<std::size_t>(contents.headerLines));
-  描画_棋譜見出し(g, headers);
-
-  const int last = static_cast<int>(contents.entries.size()) - 1;
-  for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, contents.entries[k]);
-  設定_棋譜読込後(g, last);
+  設定_読込棋譜(g, headers, contents.entries, firstMover(contents.entries), 0);
 }
 
 // The title at the bottom left in red, the names above and below the board
@@ -230,19 +227,30 @@ bool 変換_棋譜からCSA(const Game& g, std::vector<std::string>& lines, std:
 }
 
 void 設定_KIF棋譜(Game& g, const KifRecord& record) {
-  初期設定(g);
-  g.RecordMode = TrueValue;
+  設定_読込棋譜(g, {record.header.title, record.header.topName, record.header.bottomName}, record.entries,
+               record.firstMover, record.movesBefore);
   g.GameStartTime = record.header.start;
-  // MAN, at the bottom, is 先手 when the bottom player moved first.
-  g.ManSide = record.firstMover == kif::Bottom ? SenteSide : GoteSide;
-  g.ComSide = -g.ManSide;
-  描画_棋譜見出し(g, {record.header.title, record.header.topName, record.header.bottomName});
-  const int last = static_cast<int>(record.entries.size()) - 1;
-  for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, record.entries[k]);
-  restoreSnapshot(g, 0, record.entries[0].comBefore, record.entries[0].manBefore);
   g.RecordEndWord = record.header.endWord;
   if (record.header.winner != 0) g.RecordWinner = record.header.winner == kif::Bottom ? g.ManSide : g.ComSide;
+}
+
+void 設定_読込棋譜(Game& g, const std::vector<std::string>& headers, const std::vector<RecordEntry>& entries,
+                  int firstMover, long long movesBefore) {
+  初期設定(g);
+  g.RecordMode = TrueValue;
+  // MAN, at the bottom, is 先手 unless the top player moved first.
+  g.ManSide = firstMover == kif::Top ? GoteSide : SenteSide;
+  g.ComSide = -g.ManSide;
+  描画_棋譜見出し(g, headers);
+  const int last = static_cast<int>(entries.size()) - 1;
+  for (int k = 0; k <= last; ++k) storeRecordEntry(g, k, entries[k]);
+  restoreSnapshot(g, 0, entries[0].comBefore, entries[0].manBefore);
   設定_棋譜読込後(g, last);
+  // A record that starts after some moves counts on from them.
+  if (movesBefore > 0) {
+    g.MoveCount = static_cast<int>(std::min<long long>(movesBefore, LargestKifMoves));
+    描画_手数(g, g.MoveCount, TextColor);
+  }
 }
 
 void 読込_外部棋譜ファイル(Game& g, const std::filesystem::path& path) {

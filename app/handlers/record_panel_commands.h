@@ -22,6 +22,13 @@ void Dir1_Change(Game& g);
 void Command1_Click(Game& g);
 // Reads the file chosen in the file list.
 void File1_Click(Game& g);
+// Reads a record file of any kind the file list shows, as if chosen there
+// (the file list, a file dropped on the window or named at start-up). A
+// file that cannot be read gets its message and leaves the game as it was.
+void 読込_棋譜(Game& g, const std::filesystem::path& path);
+// A record file dropped on the window, or named when the game starts: read
+// as if chosen in the file list.
+void Form_DragDrop(Game& g, const std::filesystem::path& path);
 
 // Prints the header lines of a record read from a file where the panel
 // shows them: the title, the top player's name, the bottom player's (a file
@@ -39,9 +46,14 @@ bool 変換_棋譜からKIF(const Game& g, std::vector<std::string>& lines, std:
 // The same as CSA 2.2.
 bool 変換_棋譜からCSA(const Game& g, std::vector<std::string>& lines, std::string& error);
 
-// Puts a record read from a KIF, KI2 or CSA file into the game for replay,
-// as the panel does with a ".棋譜" file; record index 0 is the file's start
-// position, shown on the board, and the file's ending is kept.
+// Puts a record read from a file into the game for replay: the header
+// lines given printed (title, top player, bottom player), record index 0,
+// the start, shown on the board, the player who moves first 先手, and the
+// move count going on from the moves played before the start.
+void 設定_読込棋譜(Game& g, const std::vector<std::string>& headers, const std::vector<RecordEntry>& entries,
+                  int firstMover, long long movesBefore);
+// The same for a record read from a KIF, KI2 or CSA file, whose ending is
+// kept too.
 void 設定_KIF棋譜(Game& g, const KifRecord& record);
 
 // Both, for a file of any kind readRecordOfKind reads: a file that cannot

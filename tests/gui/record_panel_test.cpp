@@ -2,12 +2,15 @@
 // boxes, RETURN writes the file, 読込 lists it, a click reads it back and
 // 進 steps through it; the folder and drive lists move the panel around.
 #include <QComboBox>
+#include <QDropEvent>
 #include <QDir>
 #include <QApplication>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
 #include <QPushButton>
 #include <QTest>
 
@@ -116,6 +119,44 @@ class RecordPanelTest : public QObject {
     QCOMPARE(g.MoveNumber, 1);
     QCOMPARE(g.Board, afterFirstMove);
     QCOMPARE(g.Board[3][6], vudeve::ManPawn);
+  }
+
+  // A record dropped on the window reads as if chosen in 読込; one named
+  // when the game starts (as `vudeve FILE`) goes the same way, and a file
+  // that cannot be read gets its message and leaves the game as it was.
+  void dropsAndNamedFilesAreRead() {
+    WindowHarness& h = *harness_;
+    vudeve::Game& g = h.game();
+    const QString kif = h.folder() + QStringLiteral("/dropped.kifu");
+    QFile file(kif);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("手合割：平手\r\n手数----指手---------消費時間--\r\n   1 ７六歩(77)\r\n   2 ３四歩(33)\r\n");
+    file.close();
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(kif)});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&h.window(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&h.window(), &drop);
+    QCOMPARE(g.RecordMode, vudeve::TrueValue);
+    QCOMPARE(g.LastMoveNumber, 2);
+
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(h.folder() + QStringLiteral("/picture.png"))});
+    QDragEnterEvent refused(QPoint(100, 100), Qt::CopyAction, &other, Qt::LeftButton, {});
+    QApplication::sendEvent(&h.window(), &refused);
+    QVERIFY(!refused.isAccepted());
+
+    h.choose("AFTER");
+    const vudeve::BoardMap shown = g.Board;
+    h.shown.clear();
+    h.binding().openRecord(h.folder() + QStringLiteral("/missing.kif"));
+    QCOMPARE(h.shown.size(), std::size_t(1));
+    QVERIFY(QString::fromStdString(h.shown[0].text).startsWith(QStringLiteral("棋譜ﾌｧｲﾙを読み込めませんでした")));
+    QCOMPARE(g.Board, shown);
+    QCOMPARE(g.MoveNumber, 1);
   }
 
   void foldersAndDrivesMoveTheLists() {

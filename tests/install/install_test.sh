@@ -23,7 +23,7 @@ fail() {
 make -s -C "$source" install PREFIX="$prefix" INSTALL_DIR="$installBuild" > /dev/null
 [[ ! -e "$installBuild/bin/vudeve_tests" && ! -e "$installBuild/bin/vudeve_bench" ]] || fail "the install built the tests"
 waves=(その他.wav 禁止.wav 駒打音.wav BGM.wav)
-expected=(bin/vudeve bin/vudeve-cli "$libdir/libvudeve.so" share/applications/vudeve.desktop
+expected=(bin/vudeve bin/vudeve-cli "$libdir/libvudeve.so" share/applications/vudeve.desktop share/mime/packages/vudeve.xml
   share/icons/hicolor/48x48/apps/vudeve.png share/icons/hicolor/256x256/apps/vudeve.png
   share/vudeve/pictures/KARA_MASU.png share/vudeve/pictures/RADEZURU.png)
 for wave in "${waves[@]}"; do expected+=("share/vudeve/sounds/$wave"); done
@@ -34,6 +34,7 @@ grep -qx 'Categories=Game;BoardGame;' "$prefix/share/applications/vudeve.desktop
 for binary in bin/vudeve bin/vudeve-cli "$libdir/libvudeve.so"; do
   [[ $(readelf -S "$prefix/$binary") != *.symtab* ]] || fail "not stripped: $binary"
 done
+grep -qx 'Exec=vudeve %f' "$prefix/share/applications/vudeve.desktop" || fail "desktop entry's file argument"
 
 cd "$elsewhere"
 even='lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL -'

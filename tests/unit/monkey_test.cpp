@@ -254,14 +254,19 @@ class Monkey {
       if (entry.path().extension() == RecordFileExtension) names.push_back(entry.path().filename().string());
     names.push_back("none.棋譜");
     fake_.panel.chosenFile = names[between(0, static_cast<int>(names.size()) - 1)];
+    const std::size_t shown = fake_.messages.shown.size();
     File1_Click(g());
-    model_.live = 0;
-    if (g().RecordMode == TrueValue) {
+    // A file that cannot be read leaves the game as it was.
+    bool read = false;
+    for (std::size_t i = shown; i < fake_.messages.shown.size(); ++i)
+      read |= fake_.messages.shown[i].text == " 読み込みました" || fake_.messages.shown[i].text == NoRecordDataMessage;
+    if (read) {
       ++stats.filesRead;
-      model_.store(0, 0);
+      // The start read is the one the game was played from.
       const auto file = model_.files.find(fake_.panel.chosenFile);
       const int lacking = file == model_.files.end() ? 0 : file->second;
-      for (int k = 1; k <= g().LastMoveNumber; ++k) model_.store(k, lacking);
+      model_.live = lacking;
+      for (int k = 0; k <= g().LastMoveNumber; ++k) model_.store(k, lacking);
     }
     return "KIFU_READ, file '" + fake_.panel.chosenFile + "'";
   }

@@ -7,8 +7,10 @@
 
 #include "app/handlers/record_panel_commands.h"
 #include "platform/text_encoding.h"
+#include "record/kif_notation.h"
 #include "record/notation.h"
 #include "record/record_line.h"
+#include "rules/handicap.h"
 #include "support/fakes.h"
 #include "support/record_helpers.h"
 #include "support/temp_folder.h"
@@ -110,7 +112,8 @@ TEST_F(RecordFileTest, GoldenFileReadsIntoTheExpectedPositions) {
   EXPECT_EQ(g.RecordManHand[2], HandArray{});
   EXPECT_EQ(g.RecordManHand[3], (HandArray{0, 0, 0, 0, 0, 0, 1, 0}));
   EXPECT_EQ(g.RecordComHand[3], HandArray{});
-  const double times[4][4] = {{0, 0, 0, 0}, {12, 12, 0, 5}, {12, 1247, 5, 5}, {1247, 1247, 5, 25}};
+  // Entry 0 ends with the clocks line 1 begins with.
+  const double times[4][4] = {{0, 12, 0, 0}, {12, 12, 0, 5}, {12, 1247, 5, 5}, {1247, 1247, 5, 25}};
   for (int k = 0; k <= 3; ++k) {
     EXPECT_EQ(g.RecordManTimeBefore[k], times[k][0]) << k;
     EXPECT_EQ(g.RecordManTimeAfter[k], times[k][1]) << k;
@@ -226,17 +229,18 @@ TEST_F(RecordFileTest, WrittenAndReadBackKeepsCodesHandsAndWholeSeconds) {
 
   std::vector<std::string> lines;
   ASSERT_EQ(readTextFile(folder / "round.棋譜", lines), TextFileStatus::Ok);
-  ASSERT_EQ(lines.size(), 6u);
+  // Entry 1 is no move from the even position: entry 0 goes first.
+  ASSERT_EQ(lines.size(), 7u);
   for (std::size_t i = 3; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), RecordLineLength);
-  EXPECT_EQ(lines[4].substr(324, 14), "C6000000000000");
-  EXPECT_EQ(lines[4].substr(338), "99999A0000A0I3KZZZZZ");
+  EXPECT_EQ(lines[5].substr(324, 14), "C6000000000000");
+  EXPECT_EQ(lines[5].substr(338), "99999A0000A0I3KZZZZZ");
 
   Game back;
   FakePlatform backPlatform;
   backPlatform.attach(back);
   testing::readRecordFile(back, backPlatform.panel, folder.path(), "round.棋譜");
   ASSERT_EQ(back.LastMoveNumber, 3);
-  for (int k = 1; k <= 3; ++k) {
+  for (int k = 0; k <= 3; ++k) {
     EXPECT_EQ(back.RecordBoard[k], g.RecordBoard[k]) << k;
     EXPECT_EQ(back.RecordManHand[k], g.RecordManHand[k]) << k;
     EXPECT_EQ(back.RecordComHand[k], g.RecordComHand[k]) << k;
@@ -417,7 +421,11 @@ const DamagedCase DamagedCases[] = {
 
 class DamagedFileTest : public RecordFileTest, public ::testing::WithParamInterface<DamagedCase> {};
 
-TEST_P(DamagedFileTest, IsRefusedAndLeavesTheGameAsSetUp) {
+TEST_P(DamagedFileTest, IsRefusedAndLeavesTheGameAsItWas) {
+  初期設定(g);
+  g.Turn = GoteSide;
+  shift(g, 3, 7, 3, 6, ManPawn);
+  const BoardMap before = g.Board;
   g.LastMoveNumber = 7;
   g.RecordBoard[1][1][1] = ComKing;
   const std::string good = goldenLine(0, "");
@@ -427,14 +435,82 @@ TEST_P(DamagedFileTest, IsRefusedAndLeavesTheGameAsSetUp) {
   EXPECT_EQ(messages(), std::vector<std::string>{"棋譜ﾌｧｲﾙの 5 行目が棋譜の形式ではありません"});
   EXPECT_EQ(platform.messages.shown[0].caption, "棋譜");
   EXPECT_EQ(g.RecordMode, FalseValue);
-  EXPECT_EQ(g.Turn, NoSide);
+  EXPECT_EQ(g.Turn, GoteSide);
   EXPECT_EQ(g.LastMoveNumber, 7);
   EXPECT_EQ(g.RecordBoard[1][1][1], ComKing) << "nothing stored";
-  EXPECT_EQ(g.Board, evenBoard());
+  EXPECT_EQ(g.Board, before);
   for (const auto& p : platform.surface.printed()) EXPECT_NE(p.text, "題") << "no header printed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, DamagedFileTest, ::testing::ValuesIn(DamagedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A file holds no start: reading one fills it with the start its first line
+// is one move from, or takes that line as the start.
+struct StartCase {
+  const char* name;
+  BoardMap start;
+  bool topFirst;
+  bool lineOneIsTheStart;
+};
+
+BoardMap handicapStart(int grade) {
+  BoardMap board = evenBoard();
+  設定_ハンデ局面(board, grade);
+  return board;
+}
+
+BoardMap namedStart(std::string_view name) {
+  BoardMap board{};
+  kif::handicapBoard(name, board);
+  return board;
+}
+
+BoardMap withoutGolds() {
+  BoardMap board = evenBoard();
+  board[4][1] = board[4][9] = Empty;
+  return board;
+}
+
+const StartCase StartCases[] = {
+    {"EvenBottomFirst", evenBoard(), false, false},
+    {"EvenTopFirst", evenBoard(), true, false},
+    {"TopGivesThreeTopFirst", handicapStart(3), true, false},
+    {"TopGivesTenBottomFirst", handicapStart(10), false, false},
+    {"BottomGivesTwoBottomFirst", handicapStart(-2), false, false},
+    {"BottomGivesNineTopFirst", handicapStart(-9), true, false},
+    {"NamedRightLance", namedStart("右香落ち"), true, false},
+    {"NoStartFits", withoutGolds(), false, true},
+};
+
+class RecordStartTest : public RecordFileTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(RecordStartTest, IsFilledFromTheFirstLine) {
+  const StartCase& c = GetParam();
+  // A pawn of each side one square forward, the first mover's first.
+  std::vector<RecordEntry> played(3, RecordEntry{.board = c.start});
+  for (int k = 1; k <= 2; ++k) {
+    played[k] = played[k - 1];
+    const bool top = c.topFirst == (k == 1);
+    const int x = top ? 7 : 3, y = top ? 3 : 7;
+    played[k].board[x][y] = Empty;
+    played[k].board[x][top ? 4 : 6] = top ? ComPawn : ManPawn;
+  }
+  writeLines("start.棋譜", {"題", "上", "下", formatRecordLine(played[1]), formatRecordLine(played[2])});
+  readFile("start.棋譜");
+
+  const int skipped = c.lineOneIsTheStart ? 1 : 0;
+  ASSERT_EQ(g.LastMoveNumber, 2 - skipped);
+  for (int k = 0; k <= g.LastMoveNumber; ++k) EXPECT_EQ(g.RecordBoard[k], played[k + skipped].board) << k;
+  EXPECT_EQ(g.Board, g.RecordBoard[0]) << "the start is shown";
+  const bool topMovesFirstFromTheStart = c.topFirst != c.lineOneIsTheStart;
+  EXPECT_EQ(g.ManSide, topMovesFirstFromTheStart ? GoteSide : SenteSide);
+  std::vector<std::string> kif;
+  std::string error;
+  EXPECT_TRUE(変換_棋譜からKIF(g, kif, error)) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, RecordStartTest, ::testing::ValuesIn(StartCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RecordFileTest, FileThatCannotBeReadGetsAMessage) {

@@ -7,9 +7,14 @@
 
 #include "app/handlers/match_commands.h"
 #include "app/handlers/position_commands.h"
+#include "app/handlers/record_panel_commands.h"
+#include "record/kif_read.h"
+#include "record/kif_write.h"
+#include "record/record_line.h"
 #include "record/replay.h"
 #include "rules/setup.h"
 #include "support/fakes.h"
+#include "support/presses.h"
 
 namespace vudeve {
 namespace {
@@ -98,11 +103,94 @@ TEST_F(PositionCopy, HandsGoWithTheirPlayers) {
   g.ComHand[1] = 2;
   COPY_Click(g);
   EXPECT_EQ(platform.clipboard.text, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w B2p 10");
+}
 
-  g.ManSide = GoteSide;
-  g.ComSide = SenteSide;
+// 局面コピー where the record starts elsewhere than the even position: the
+// colours, the side to move and the move number the shogi world gives.
+struct CopyCase {
+  const char* name;
+  std::vector<std::string> kif;  // read before copying; none: grade set
+  int grade;
+  const char* sfen;
+};
+
+const CopyCase CopyCases[] = {
+    {"TopGivesBishopBeforeAnyGame", {}, 1, "lnsgkgsnl/1r7/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1"},
+    {"BottomGivesBishopBeforeAnyGame", {}, -1, "lnsgkgsnl/1r7/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1"},
+    {"LanceHandicapRead",
+     {"手合割：香落ち", "上手：A", "下手：B", "手数----指手---------消費時間--", "   1 ５二玉(51)", "   2 ７六歩(77)"},
+     0,
+     "lnsgkgsn1/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1"},
+    {"DiagramAfterOneMove",
+     {"後手の持駒：なし", "  ９ ８ ７ ６ ５ ４ ３ ２ １", "+---------------------------+",
+      "|v香v桂v銀v金v玉v金v銀v桂v香|一", "| ・v飛 ・ ・ ・ ・ ・v角 ・|二", "|v歩v歩v歩v歩v歩v歩v歩v歩v歩|三",
+      "| ・ ・ ・ ・ ・ ・ ・ ・ ・|四", "| ・ ・ ・ ・ ・ ・ ・ ・ ・|五", "| ・ ・ 歩 ・ ・ ・ ・ ・ ・|六",
+      "| 歩 歩 ・ 歩 歩 歩 歩 歩 歩|七", "| ・ 角 ・ ・ ・ ・ ・ 飛 ・|八", "| 香 桂 銀 金 玉 金 銀 桂 香|九",
+      "+---------------------------+", "先手の持駒：なし", "後手番", "手数＝1  ▲７六歩(77)  まで",
+      "手数----指手---------消費時間--", "   2 ３四歩(33)"},
+     0,
+     "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2"},
+};
+
+class PositionCopyFromAStart : public PositionCopy, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(PositionCopyFromAStart, FacesTheWorld) {
+  const CopyCase& c = GetParam();
+  for (int step = 0; step < std::abs(c.grade); ++step) (c.grade > 0 ? LBEL_UP_Click : LEBEL_DOWN_Click)(g);
+  if (!c.kif.empty()) {
+    KifRecord record;
+    ASSERT_FALSE(readKif(c.kif, record));
+    設定_KIF棋譜(g, record);
+  }
   COPY_Click(g);
-  EXPECT_EQ(platform.clipboard.text, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w 2Pb 10");
+  EXPECT_EQ(platform.clipboard.text, c.sfen);
+}
+
+// 棋譜コピー puts the KIF text the panel writes for the game shown.
+TEST_F(PositionCopy, RecordCopyIsTheKifOfTheGame) {
+  KIFU_COPY_Click(g);
+  EXPECT_EQ(platform.messages.texts(), std::vector<std::string>{"保存するデータがありません"});
+  EXPECT_EQ(platform.clipboard.text, "");
+  KifRecord record;
+  ASSERT_FALSE(readKif(CopyCases[2].kif, record));
+  設定_KIF棋譜(g, record);
+  KIFU_COPY_Click(g);
+  std::vector<std::string> lines;
+  std::string error;
+  ASSERT_TRUE(変換_棋譜からKIF(g, lines, error));
+  std::string expected;
+  for (const std::string& line : lines) expected += line + "\n";
+  EXPECT_EQ(platform.clipboard.text, expected);
+  EXPECT_NE(expected.find("手合割：香落ち\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, PositionCopyFromAStart, ::testing::ValuesIn(CopyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// In a handicap game the computer gives and begins, 局面コピー at each point
+// is the position the KIF of the game reaches there.
+TEST_F(PositionCopy, AgreesWithTheWrittenKifThroughAHandicapGame) {
+  LBEL_UP_Click(g);
+  LBEL_UP_Click(g);
+  GOTE_Click(g);
+  testing::pressMove(g, 1, 7, 1, 6);  // 9g9f
+  ASSERT_EQ(g.LastMoveNumber, 3);
+  std::vector<std::string> lines;
+  std::string error;
+  ASSERT_TRUE(formatKif(recordEntries(g), {}, lines, error)) << error;
+  KifRecord kif;
+  ASSERT_FALSE(readKif(lines, kif));
+  ASSERT_EQ(kif.entries.size(), 4u);
+
+  for (int k = 3; k >= 0; --k) {
+    if (k < 3) REPLAY_Click(g);
+    ASSERT_EQ(g.MoveNumber, k);
+    const RecordEntry& e = kif.entries[k];
+    const int toMove = k % 2 == 0 ? kif.firstMover : -kif.firstMover;
+    COPY_Click(g);
+    EXPECT_EQ(platform.clipboard.text, writeSfen({{e.board, e.manHand, e.comHand}, toMove == kif::Bottom, k + 1}))
+        << "after " << k << " moves";
+  }
 }
 
 }  // namespace
