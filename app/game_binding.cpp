@@ -36,6 +36,7 @@ constexpr CommandEntry Commands[] = {
     {"TAKE", TAKE_Click},             {"UCHU", UCHU_Click},           {"RENGA", RENGA_Click},
     {"SIDOU", SIDOU_Click},           {"KEIKA", KEIKA_Click},         {"BGM", BGM_Click},
     {"VER", VER_Click},               {"COPY", COPY_Click},           {"KIFU_COPY", KIFU_COPY_Click},
+    {"KIFU_PASTE", KIFU_PASTE_Click},
 };
 
 }  // namespace

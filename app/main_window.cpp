@@ -50,6 +50,7 @@ constexpr MenuEntry MenuEntries[] = {
     {1, "REVERSE", "反転", MenuEntry::Command},
     {1, "COPY", "局面コピー", MenuEntry::Command},
     {1, "KIFU_COPY", "棋譜コピー", MenuEntry::Command},
+    {1, "KIFU_PASTE", "棋譜貼り付け", MenuEntry::Command},
     {0, "REPLAY", "戻", MenuEntry::Command},
     {0, "AFTER", "進", MenuEntry::Command},
     {0, "LBEL_UP", "△", MenuEntry::Command},

@@ -78,6 +78,8 @@ void QtClipboard::setText(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+std::string QtClipboard::text() const { return QGuiApplication::clipboard()->text().toStdString(); }
+
 void QtBackgroundWork::start(Work work, std::function<void()> done) {
   abandon();
   stop_ = false;

@@ -72,6 +72,7 @@ class QtMenu final : public Menu {
 class QtClipboard final : public Clipboard {
  public:
   void setText(const std::string& text) override;
+  std::string text() const override;
 };
 
 // The work on a thread of its own. Its done is posted back to the window's

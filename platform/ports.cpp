@@ -61,6 +61,7 @@ class NullWindow final : public MainWindow {
 class NullClipboard final : public Clipboard {
  public:
   void setText(const std::string&) override {}
+  std::string text() const override { return {}; }
 };
 
 class SynchronousWork final : public BackgroundWork {

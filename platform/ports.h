@@ -156,6 +156,8 @@ class Clipboard {
   virtual ~Clipboard() = default;
   // Replaces the clipboard's contents with the UTF-8 text.
   virtual void setText(const std::string& text) = 0;
+  // The clipboard's text as UTF-8; "" when it holds none.
+  virtual std::string text() const = 0;
 };
 
 // Long work away from the window's thread, so that the window stays alive

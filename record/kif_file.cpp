@@ -115,8 +115,13 @@ std::string readRecordOfKind(const std::filesystem::path& path, KifRecord& recor
     case RecordKind::Csa: error = readCsa(lines, record); break;
   }
   if (!error) return {};
-  const std::string line = error->line >= 1 && error->line <= lines.size() ? "\r" + excerpt(lines[error->line - 1]) : "";
-  return "棋譜ﾌｧｲﾙの " + std::to_string(error->line) + " 行目が読めません：" + error->reason + line;
+  return unreadableLineMessage("棋譜ﾌｧｲﾙ", lines, *error);
+}
+
+std::string unreadableLineMessage(std::string_view source, const std::vector<std::string>& lines,
+                                  const KifError& error) {
+  const std::string line = error.line >= 1 && error.line <= lines.size() ? "\r" + excerpt(lines[error.line - 1]) : "";
+  return std::string(source) + "の " + std::to_string(error.line) + " 行目が読めません：" + error.reason + line;
 }
 
 }  // namespace vudeve

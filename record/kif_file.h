@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/text_encoding.h"
 #include "record/kif_read.h"
@@ -33,5 +35,10 @@ std::optional<OutsideFileKind> outsideKindOf(const std::string& fileName);
 // that cannot be read or a move that is impossible where it stands). The
 // record is not to be used when it cannot.
 std::string readRecordOfKind(const std::filesystem::path& path, KifRecord& record);
+
+// The message for a line of a record that cannot be read: "棋譜ﾌｧｲﾙの 3 行目
+// が読めません：…" with the line quoted, `source` naming where it came from.
+std::string unreadableLineMessage(std::string_view source, const std::vector<std::string>& lines,
+                                  const KifError& error);
 
 }  // namespace vudeve

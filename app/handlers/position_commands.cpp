@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "app/handlers/match_commands.h"
-#include "record/notation.h"
-#include "record/replay.h"
-#include "rules/setup.h"
 #include "app/handlers/record_panel_commands.h"
 #include "record/game_sfen.h"
+#include "record/notation.h"
+#include "record/pasted_record.h"
 #include "record/record_file.h"
+#include "record/replay.h"
+#include "rules/setup.h"
 #include "rules/turn_round.h"
 #include "ui/clocks.h"
 #include "ui/draw.h"
@@ -160,6 +161,17 @@ void KIFU_COPY_Click(Game& g) {
   std::string text;
   for (const std::string& line : lines) text += line + "\n";
   g.Clip->setText(text);
+}
+
+void KIFU_PASTE_Click(Game& g) {
+  if (refusedWhileComThinks(g)) return;
+  closePanel(g);
+  KifRecord record;
+  if (const std::string error = readPastedRecord(g.Clip->text(), record); !error.empty()) {
+    message(g, error.c_str(), "棋譜貼り付け");
+    return;
+  }
+  設定_KIF棋譜(g, record);
 }
 
 }  // namespace vudeve

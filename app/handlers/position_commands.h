@@ -19,5 +19,9 @@ void COPY_Click(Game& g);
 // 棋譜コピー: the game shown, as the KIF text the record panel writes, on
 // the clipboard.
 void KIFU_COPY_Click(Game& g);
+// 棋譜貼り付け: the clipboard's text read as a record (KIF, KI2, CSA, an
+// SFEN line or a USI position line) and shown as 読込 shows a file's. Text
+// that cannot be read gets its message and leaves the game as it was.
+void KIFU_PASTE_Click(Game& g);
 
 }  // namespace vudeve

@@ -164,6 +164,7 @@ void Command1_Click(Game& g) {
 void File1_Click(Game& g) { Form_DragDrop(g, inFileListFolder(g, g.Panel->fileName())); }
 
 void Form_DragDrop(Game& g, const std::filesystem::path& path) {
+  if (refusedWhileComThinks(g)) return;
   描画_可視(g, false, false, false);
   読込_棋譜(g, path);
 }

@@ -215,11 +215,12 @@ class FakePanel final : public RecordPanel {
   void refreshFileList() override { ++refreshes; }
 };
 
-// The clipboard's text, as the game last set it.
+// The clipboard's text, as the game last set it or a test put it there.
 class FakeClipboard final : public Clipboard {
  public:
-  std::string text;
-  void setText(const std::string& t) override { text = t; }
+  std::string contents;
+  void setText(const std::string& t) override { contents = t; }
+  std::string text() const override { return contents; }
 };
 
 // Background work held until the test lets it go on, so that the computer

@@ -323,7 +323,10 @@ TEST_F(MatchCommands, WhileTheComputerThinksChangesAreRefused) {
       {"▽", LEBEL_DOWN_Click},
       {"読込", KIFU_READ_Click},
       {"書込", KIFU_WRITE_Click},
+      {"棋譜貼り付け", KIFU_PASTE_Click},
+      {"a record file dropped", [](Game& g) { Form_DragDrop(g, "dropped.kif"); }},
   };
+  fake.clipboard.contents = "position startpos moves 7g7f";
   for (const Refused& row : refused) {
     SCOPED_TRACE(row.what);
     fake.sound.log.clear();
@@ -338,7 +341,7 @@ TEST_F(MatchCommands, WhileTheComputerThinksChangesAreRefused) {
   EXPECT_FALSE(fake.panel.driveVisible || fake.panel.textPanelVisible);
   fake.sound.log.clear();
   COPY_Click(g);
-  EXPECT_EQ(fake.clipboard.text, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
+  EXPECT_EQ(fake.clipboard.contents, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
   EXPECT_TRUE(fake.sound.log.empty());
 
   background.finish();

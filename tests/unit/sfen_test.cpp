@@ -81,7 +81,7 @@ class PositionCopy : public ::testing::Test {
 TEST_F(PositionCopy, TheEvenPositionIsTheStartPosition) {
   platform.panel.textPanelVisible = true;
   COPY_Click(g);
-  EXPECT_EQ(platform.clipboard.text, StartSfen);
+  EXPECT_EQ(platform.clipboard.contents, StartSfen);
   EXPECT_FALSE(platform.panel.textPanelVisible);  // the record panel closes as for the other 局面 commands
 }
 
@@ -91,7 +91,7 @@ TEST_F(PositionCopy, AGameTheComputerBeganShowsItsArmyAsBlackFromItsOwnSide) {
   ASSERT_EQ(g.MoveCount, 1);
   COPY_Click(g);
   // Its first move (3c3d seen from the person) is black's 7g7f.
-  EXPECT_EQ(platform.clipboard.text, "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2");
+  EXPECT_EQ(platform.clipboard.contents, "lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2");
 }
 
 TEST_F(PositionCopy, HandsGoWithTheirPlayers) {
@@ -102,7 +102,7 @@ TEST_F(PositionCopy, HandsGoWithTheirPlayers) {
   g.ManHand[6] = 1;  // the person's bishop
   g.ComHand[1] = 2;
   COPY_Click(g);
-  EXPECT_EQ(platform.clipboard.text, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w B2p 10");
+  EXPECT_EQ(platform.clipboard.contents, "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w B2p 10");
 }
 
 // 局面コピー where the record starts elsewhere than the even position: the
@@ -143,14 +143,14 @@ TEST_P(PositionCopyFromAStart, FacesTheWorld) {
     設定_KIF棋譜(g, record);
   }
   COPY_Click(g);
-  EXPECT_EQ(platform.clipboard.text, c.sfen);
+  EXPECT_EQ(platform.clipboard.contents, c.sfen);
 }
 
 // 棋譜コピー puts the KIF text the panel writes for the game shown.
 TEST_F(PositionCopy, RecordCopyIsTheKifOfTheGame) {
   KIFU_COPY_Click(g);
   EXPECT_EQ(platform.messages.texts(), std::vector<std::string>{"保存するデータがありません"});
-  EXPECT_EQ(platform.clipboard.text, "");
+  EXPECT_EQ(platform.clipboard.contents, "");
   KifRecord record;
   ASSERT_FALSE(readKif(CopyCases[2].kif, record));
   設定_KIF棋譜(g, record);
@@ -160,7 +160,7 @@ TEST_F(PositionCopy, RecordCopyIsTheKifOfTheGame) {
   ASSERT_TRUE(変換_棋譜からKIF(g, lines, error));
   std::string expected;
   for (const std::string& line : lines) expected += line + "\n";
-  EXPECT_EQ(platform.clipboard.text, expected);
+  EXPECT_EQ(platform.clipboard.contents, expected);
   EXPECT_NE(expected.find("手合割：香落ち\n"), std::string::npos);
 }
 
@@ -188,7 +188,7 @@ TEST_F(PositionCopy, AgreesWithTheWrittenKifThroughAHandicapGame) {
     const RecordEntry& e = kif.entries[k];
     const int toMove = k % 2 == 0 ? kif.firstMover : -kif.firstMover;
     COPY_Click(g);
-    EXPECT_EQ(platform.clipboard.text, writeSfen({{e.board, e.manHand, e.comHand}, toMove == kif::Bottom, k + 1}))
+    EXPECT_EQ(platform.clipboard.contents, writeSfen({{e.board, e.manHand, e.comHand}, toMove == kif::Bottom, k + 1}))
         << "after " << k << " moves";
   }
 }

@@ -83,7 +83,9 @@ TEST_F(UsiSession, AnswersALegalMoveForEitherColourTheSameWayRound) {
   for (const auto& [command, expected] : games) {
     const Lines answer = send({command, "go btime 0 wtime 0 byoyomi 1000"});
     const std::string move = bestMoveIn(answer);
-    if (!expected.empty()) EXPECT_EQ(move, expected) << command;
+    if (!expected.empty()) {
+      EXPECT_EQ(move, expected) << command;
+    }
 
     SfenPosition turned = *engine.position();
     turned.pieces = turnedRound(turned.pieces);
