@@ -155,13 +155,14 @@ class WindowTest : public QObject {
     QCOMPARE(seen, bar);
     QStringList position;
     for (QAction* a : window_->findChild<QMenu*>("STOP")->actions()) position << a->objectName();
-    QCOMPARE(position, (QStringList{"CANCEL", "REVERSE", "COPY", "KIFU_COPY"}));
+    QCOMPARE(position, (QStringList{"CANCEL", "REVERSE", "COPY", "KIFU_COPY", "KIFU_PASTE"}));
 
     const std::pair<const char*, const char*> captions[] = {
         {"TAIKYOKU", "対局"}, {"MATCH_MAN", "対局(人間)"}, {"START", "スタート"}, {"START2", "対局(COM)"},
         {"SENTE", "先手"}, {"GOTE", "後手"}, {"LEVEL", "COM対局ﾚﾍﾞﾙ"}, {"LEVEL1", "LEVEL1"},
         {"LEVEL2", "LEVEL2"}, {"LEVEL3", "LEVEL3"}, {"OWARI", "終わり"}, {"STOP", "局面"},
         {"CANCEL", "最初"}, {"REVERSE", "反転"}, {"COPY", "局面コピー"}, {"KIFU_COPY", "棋譜コピー"},
+        {"KIFU_PASTE", "棋譜貼り付け"},
         {"REPLAY", "戻"}, {"AFTER", "進"},
         {"LBEL_UP", "△"}, {"LEBEL_DOWN", "▽"}, {"KIFU", "棋譜"}, {"KIFU_READ", "読込"},
         {"KIFU_WRITE", "書込"}, {"OPTION", "ｵﾌﾟｼｮﾝ"}, {"HAIKEI_GA", "背景画"}, {"MIDORI", "泥"},
