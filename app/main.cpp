@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   vudeve::Game game;
   vudeve::window::MainWindow window;
   vudeve::LoadedSoundLibrary sound;
-  vudeve::SilentSoundLibrary silence;
+  vudeve::SilentSoundLibrary silence(1);
   const bool silent = app.arguments().contains(QStringLiteral("--silent"));
   vudeve::window::GameBinding binding(game, window, silent ? static_cast<vudeve::SoundLibrary&>(silence) : sound);
   if (app.arguments().contains(QStringLiteral("--check")))

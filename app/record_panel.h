@@ -1,8 +1,9 @@
 // The record-file panel at the right of the board: the drive list Drive1,
 // the folder list Dir1, the file list File1 ("*.棋譜" and the records of
-// the shogi world: KIF, KI2 and CSA), the four text boxes with their labels and the RETURN
-// button. The game shows and hides its parts; the panel reports the
-// person's choices through the callbacks and never runs game code itself.
+// the shogi world: KIF, KI2 and CSA), the four text boxes with their
+// labels and the RETURN button. The game shows and hides its parts; the
+// panel reports the person's choices through the callbacks and never runs
+// game code itself.
 #pragma once
 
 #include <QString>

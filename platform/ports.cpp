@@ -24,17 +24,6 @@ class NullMessages final : public MessageBoxes {
   }
 };
 
-class NullSound final : public SoundLibrary {
- public:
-  SoundHandle dsInitialize(std::uintptr_t) override { return 0; }
-  SoundHandle dsCreateDSB(SoundHandle, const unsigned char*, std::size_t, int) override { return 0; }
-  void dsPlay(SoundHandle) override {}
-  void dsPlayLooping(SoundHandle) override {}
-  void dsStop(SoundHandle) override {}
-  void dsFree(SoundHandle) override {}
-  void dsTerminate(SoundHandle) override {}
-};
-
 class NullPanel final : public RecordPanel {
  public:
   void setListsVisible(bool, bool, bool) override {}
@@ -78,7 +67,7 @@ class SynchronousWork final : public BackgroundWork {
 
 Surface& NullPlatform::surface() { static NullSurface s; return s; }
 MessageBoxes& NullPlatform::messages() { static NullMessages m; return m; }
-SoundLibrary& NullPlatform::sound() { static NullSound s; return s; }
+SoundLibrary& NullPlatform::sound() { static SilentSoundLibrary s; return s; }
 RecordPanel& NullPlatform::panel() { static NullPanel p; return p; }
 MainWindow& NullPlatform::window() { static NullWindow w; return w; }
 Clipboard& NullPlatform::clipboard() { static NullClipboard c; return c; }

@@ -107,6 +107,25 @@ class SoundLibrary {
   virtual void dsTerminate(SoundHandle library) = 0;
 };
 
+// A library that makes no buffers, so nothing plays. `opened` is what
+// dsInitialize answers: 0 as on a machine without sound (the game warns),
+// or a handle for silence the player chose (`vudeve --silent`), which
+// nothing warns about.
+class SilentSoundLibrary final : public SoundLibrary {
+ public:
+  explicit SilentSoundLibrary(SoundHandle opened = 0) : opened_(opened) {}
+  SoundHandle dsInitialize(std::uintptr_t) override { return opened_; }
+  SoundHandle dsCreateDSB(SoundHandle, const unsigned char*, std::size_t, int) override { return 0; }
+  void dsPlay(SoundHandle) override {}
+  void dsPlayLooping(SoundHandle) override {}
+  void dsStop(SoundHandle) override {}
+  void dsFree(SoundHandle) override {}
+  void dsTerminate(SoundHandle) override {}
+
+ private:
+  SoundHandle opened_;
+};
+
 // The record-file panel inside the main window: a drive list, a folder
 // list, a file list showing "*.棋譜", four text boxes and the RETURN button.
 // Paths are UTF-8. The window calls Drive1_Change, Dir1_Change, File1_Click

@@ -54,19 +54,6 @@ class LoadedSoundLibrary final : public SoundLibrary {
   std::string path_;
 };
 
-// Silence the player chose (`vudeve --silent`): the library starts, so
-// nothing warns that it could not, and makes no buffers, so nothing plays.
-class SilentSoundLibrary final : public SoundLibrary {
- public:
-  SoundHandle dsInitialize(std::uintptr_t) override { return 1; }
-  SoundHandle dsCreateDSB(SoundHandle, const unsigned char*, std::size_t, int) override { return 0; }
-  void dsPlay(SoundHandle) override {}
-  void dsPlayLooping(SoundHandle) override {}
-  void dsStop(SoundHandle) override {}
-  void dsFree(SoundHandle) override {}
-  void dsTerminate(SoundHandle) override {}
-};
-
 // Module operations over g.Sound and g.SoundLibraryHandle.
 // Opens the library for the main window; warns when it gives no handle.
 void startSoundLibrary(Game& g);

@@ -166,7 +166,7 @@ TEST(SoundModule, ChosenSilenceStartsWithoutAWarning) {
   Game g;
   FakePlatform platform;
   platform.attach(g);
-  SilentSoundLibrary silence;
+  SilentSoundLibrary silence(1);
   g.Sound = &silence;
   loadSounds(g);
   EXPECT_TRUE(platform.messages.shown.empty());
