@@ -98,7 +98,7 @@ TEST(SearchPosition, MovesAndMatesAgreeWithTheGame) {
 struct Tactic {
   const char* name;
   const char* position;
-  std::vector<ComCandidate> moves;  // right answers: from, to and the code placed
+  std::vector<ComCandidate> moves;  // right answers: from, to and the code placed; none: any
   bool wins;
 };
 
@@ -115,7 +115,7 @@ TEST_P(SearchTactics, Level4FindsTheMove) {
     return std::tie(chosen->fromX, chosen->fromY, chosen->toX, chosen->toY, chosen->placed) ==
            std::tie(c.fromX, c.fromY, c.toX, c.toY, c.placed);
   };
-  EXPECT_TRUE(std::any_of(t.moves.begin(), t.moves.end(), same))
+  EXPECT_TRUE(t.moves.empty() || std::any_of(t.moves.begin(), t.moves.end(), same))
       << chosen->fromX << chosen->fromY << chosen->toX << chosen->toY << " " << chosen->placed;
   EXPECT_EQ(chosen->score > search::WinBound, t.wins) << chosen->score;
 }
@@ -133,7 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
         Tactic{"MateInTwoUnderCompulsoryCapture",
                "8k/9/9/9/9/9/3pp4/9/3SK4 gs w",
                {{-1, 4, 4, 8, ComSilver}, {-1, 4, 3, 8, ComSilver}},
-               true}),
+               true},
+        // A rook dropped on the file checks a king walled in by its own
+        // pieces; a drop in between still saves it, so nothing is won.
+        Tactic{"CheckAnsweredByADropWinsNothing", "k8/9/9/9/9/9/9/3P1P3/3LKL3 G2Pr w", {}, false}),
     [](const ::testing::TestParamInfo<Tactic>& info) { return std::string(info.param.name); });
 
 // The search reads the game and leaves it as it was; the same position
