@@ -172,6 +172,35 @@ TEST(SearchTurn, Level4IsRepeatableAndLeavesTheGameAlone) {
   }
 }
 
+// Back at a position it stood at before, the computer plays another move
+// when it is ahead (going round in circles wins nothing) and the same one
+// when it is behind (there it is glad to).
+TEST(SearchTurn, ComingBackToAPositionChangesTheMoveOnlyWhenAhead) {
+  const struct {
+    const char* position;
+    bool changes;
+  } cases[] = {
+      {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/9/LNSGKGSNL - w", true},
+      {"lnsgkgsnl/9/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL - w", false},
+  };
+  for (const auto& c : cases) {
+    std::unique_ptr<Game> game = makeToolGame(4);
+    std::string error;
+    ASSERT_TRUE(loadPositionForComputer(*game, c.position, error)) << error;
+    const std::optional<ComCandidate> first = chooseSearchMove(*game, 4);
+    // The record shows the same position two moves ago.
+    game->MoveNumber = 2;
+    game->RecordBoard[0] = game->Board;
+    game->RecordManHand[0] = game->ManHand;
+    game->RecordComHand[0] = game->ComHand;
+    const std::optional<ComCandidate> again = chooseSearchMove(*game, 4);
+    ASSERT_TRUE(first && again);
+    const bool same = std::tie(first->fromX, first->fromY, first->toX, first->toY, first->placed) ==
+                      std::tie(again->fromX, again->fromY, again->toX, again->toY, again->placed);
+    EXPECT_EQ(!same, c.changes) << c.position;
+  }
+}
+
 // However small the budget, a side with moves gets one: here the king is
 // in check with a full hand, where the first depth alone is costly.
 TEST(SearchTurn, AnswersAMoveWhenTheBudgetEndsEarly) {
