@@ -1,6 +1,8 @@
 // The value of a quiet position under these rules: material on the board and
-// in hand, and the safety of each king against the pieces that can come
-// next to it, since a king that is attacked may simply be taken.
+// in hand, the safety of each king against the pieces that can come next
+// to it (a king that is attacked may simply be taken), the pieces that a
+// dropped piece can force to capture into a loss, and how near the pieces
+// stand to the other king.
 #include <algorithm>
 #include <cstdlib>
 
