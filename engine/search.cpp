@@ -288,10 +288,20 @@ int Searcher::quiesce(int alpha, int beta, int ply, int qdepth) {
     if (!pos_.kingAttacked(pos_.side) || qdepth >= EvasionQuiescence) return evaluate(pos_);
     pos_.generate(list);
     keepComputerPromotions(pos_, list);
-    // Board moves only: with a full hand the drops would swamp the search.
+    // Board moves, and only the drops that shield the king: with a full
+    // hand the others would swamp the search, but a drop between a distant
+    // checker and the king may be the one answer that saves it.
     int kept = 0;
-    for (int i = 0; i < list.size; ++i)
-      if (!isDrop(list.moves[i])) list.moves[kept++] = list.moves[i];
+    for (int i = 0; i < list.size; ++i) {
+      const Move m = list.moves[i];
+      if (isDrop(m)) {
+        const Undo undo = pos_.make(m);
+        const bool shields = !pos_.kingAttacked(1 - pos_.side);
+        pos_.unmake(m, undo);
+        if (!shields) continue;
+      }
+      list.moves[kept++] = m;
+    }
     list.size = kept;
   }
 

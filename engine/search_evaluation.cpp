@@ -1,6 +1,8 @@
 // The value of a quiet position under these rules: material on the board and
-// in hand, and the safety of each king against the pieces that can come
-// next to it, since a king that is attacked may simply be taken.
+// in hand, the safety of each king against the pieces that can come next
+// to it (a king that is attacked may simply be taken), the pieces that a
+// dropped piece can force to capture into a loss, and how near the pieces
+// stand to the other king.
 #include <algorithm>
 #include <cstdlib>
 
@@ -18,6 +20,38 @@ constexpr int HandValue[8] = {0, 95, 310, 360, 520, 580, 870, 1030};
 // next to its own king shields it.
 constexpr int Attacker[KindCount] = {0, 6, 8, 10, 18, 18, 20, 24, 0, 18, 18, 18, 18, 30, 34};
 constexpr int Shield[KindCount] = {0, 4, 3, 3, 12, 14, 6, 6, 0, 10, 10, 10, 10, 10, 10};
+// A little for every step a piece stands nearer the other king: without it
+// a side far ahead finds nothing to do within the search's horizon and
+// marks time.
+constexpr int Approach[KindCount] = {0, 1, 1, 2, 3, 2, 2, 3, 0, 3, 3, 3, 3, 4, 5};
+
+// Under compulsory capture a piece dropped on an empty square that the
+// other side guards, and that only one piece of side s reaches, must be
+// taken by that piece (unless s has another safe capture), which is then
+// taken in turn. The most side s stands to lose so, net of the piece
+// dropped; the king is never the taker, since its capture would not be safe.
+int dropTrap(const Position& p, const AttackMap& map, int s) {
+  const int e = 1 - s;
+  int cheapest = Infinite;
+  for (int kind = Lance; kind <= Rook; ++kind)
+    if (p.hand[e][kind] > 0) cheapest = std::min(cheapest, BoardValue[kind]);
+  const bool pawns = p.hand[e][Pawn] > 0;
+  if (!pawns && cheapest == Infinite) return 0;
+  const int pawnCode = e == Com ? Pawn : -Pawn;
+  const int lastRow = e == Com ? BoardSize : 1;
+  unsigned pawnFiles = 0;
+  for (int sq = 0; sq < Squares; ++sq)
+    if (p.board[sq] == pawnCode) pawnFiles |= 1u << fileOf(sq);
+  int worst = 0;
+  for (int sq = 0; sq < Squares; ++sq) {
+    if (p.board[sq] != 0 || map.count[e][sq] == 0 || map.count[s][sq] != 1) continue;
+    const int taker = map.dearest[s][sq];
+    if (taker == NoKind) continue;
+    const bool pawnDrop = pawns && !(pawnFiles & (1u << fileOf(sq))) && rowOf(sq) != lastRow;
+    worst = std::max(worst, BoardValue[taker] - (pawnDrop ? BoardValue[Pawn] : cheapest));
+  }
+  return worst;
+}
 
 int distance(int a, int b) {
   return std::max(std::abs(fileOf(a) - fileOf(b)), std::abs(rowOf(a) - rowOf(b)));
@@ -36,7 +70,11 @@ int evaluate(const Position& p) {
     const int sign = s == Com ? 1 : -1;
     score += sign * BoardValue[kind];
     const int enemyKing = p.king[1 - s];
-    if (enemyKing >= 0 && distance(sq, enemyKing) <= 2) danger[1 - s] += Attacker[kind];
+    if (enemyKing >= 0) {
+      const int steps = distance(sq, enemyKing);
+      if (steps <= 2) danger[1 - s] += Attacker[kind];
+      score += sign * Approach[kind] * (BoardSize - 1 - steps);
+    }
     const int ownKing = p.king[s];
     if (ownKing >= 0 && kind != King && distance(sq, ownKing) == 1) danger[s] -= Shield[kind];
   }
@@ -71,7 +109,13 @@ int evaluate(const Position& p) {
     if (d > 500) d = 500;
     score -= (s == Com ? 1 : -1) * (d + d * d / 256);
   }
-  return p.side == Com ? score : -score;
+  // The side to move may spring such a trap at once; the other side only
+  // after this move, which may well guard against it.
+  AttackMap map;
+  p.mapAttacks(map, BoardValue);
+  const int mover = p.side;
+  const int traps = dropTrap(p, map, 1 - mover) * 3 / 4 - dropTrap(p, map, mover) / 4;
+  return (p.side == Com ? score : -score) + traps;
 }
 
 }  // namespace vudeve::search

@@ -192,6 +192,40 @@ bool Position::attackedWithout(int sq, int bySide, int ignored) const {
   return attackedOn(board, sq, bySide, ignored);
 }
 
+void Position::mapAttacks(AttackMap& map, const int* worth) const {
+  for (auto& side : map.count) side.fill(0);
+  for (auto& side : map.dearest) side.fill(NoKind);
+  auto mark = [&](int s, int to, int kind) {
+    ++map.count[s][to];
+    std::int8_t& dearest = map.dearest[s][to];
+    if (kind != King && worth[kind] > worth[dearest]) dearest = static_cast<std::int8_t>(kind);
+  };
+  for (int from = 0; from < Squares; ++from) {
+    const std::int8_t code = board[from];
+    if (code == 0) continue;
+    const int s = code > 0 ? Com : Man;
+    const int kind = kindAt(code);
+    const int f = forwardOf(s);
+    const int x = fileOf(from), y = rowOf(from);
+    if (kind == Knight) {
+      for (int dx = -1; dx <= 1; dx += 2)
+        if (onBoard(x + dx, y + 2 * f)) mark(s, squareOf(x + dx, y + 2 * f), kind);
+      continue;
+    }
+    for (int d = 0; d < 8; ++d) {
+      const int sx = Directions[d].dx, sy = Directions[d].dy * f;
+      if (RaysOf[kind] & bit(d)) {
+        for (int tx = x + sx, ty = y + sy; onBoard(tx, ty); tx += sx, ty += sy) {
+          mark(s, squareOf(tx, ty), kind);
+          if (board[squareOf(tx, ty)] != 0) break;
+        }
+      } else if ((StepsOf[kind] & bit(d)) && onBoard(x + sx, y + sy)) {
+        mark(s, squareOf(x + sx, y + sy), kind);
+      }
+    }
+  }
+}
+
 void Position::generateAll(MoveList& list, bool capturesOnly) const {
   const int s = side;
   const int f = forwardOf(s);

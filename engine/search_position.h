@@ -71,6 +71,14 @@ struct Undo {
   std::uint64_t key;
 };
 
+// For each side and square: how many of the side's pieces reach the square
+// (its own pieces there counted as defended), and the most valuable kind
+// among them other than the king.
+struct AttackMap {
+  std::array<std::array<std::uint8_t, Squares>, 2> count;
+  std::array<std::array<std::int8_t, Squares>, 2> dearest;
+};
+
 struct Position {
   std::array<std::int8_t, Squares> board{};
   std::array<std::array<std::uint8_t, 8>, 2> hand{};
@@ -88,6 +96,8 @@ struct Position {
   // lifted (a king asking about the squares behind it).
   bool attackedWithout(int sq, int bySide, int ignored) const;
   bool kingAttacked(int s) const { return king[s] >= 0 && attacked(king[s], 1 - s); }
+  // Every square's attackers; `worth` ranks the kinds for `dearest`.
+  void mapAttacks(AttackMap& map, const int* worth) const;
 
   // Every move the side to move may play (compulsory capture applied).
   // Answers whether that side is bound to capture.

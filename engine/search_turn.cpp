@@ -29,6 +29,9 @@ constexpr double LeastCheckSeconds = 0.2;
 // A candidate whose searched value falls this far below the best one loses
 // something to a forced line that the one-ply scores do not see.
 constexpr int RefutationMargin = 120;
+// Once this far ahead the one-ply order no longer guides: the move the
+// search values most is played.
+constexpr int WinningLead = 400;
 
 const Budget& budgetOf(int level) { return level >= StrongestLevel ? Level5Budget : Level4Budget; }
 
@@ -70,8 +73,11 @@ ComCandidate candidateOf(const search::Position& root, search::Move move, int sc
 // The one-ply order keeps the positional sense of LEVEL3; the deep search
 // checks its best candidates against forced lines. The best candidate that
 // no forced line refutes is played, or the search's own move when it wins
-// by force or every candidate checked loses something.
-std::optional<ComCandidate> choose(const search::Position& root, const Placement& pieces, int level,
+// by force or every candidate checked loses something; well ahead, the
+// move the search values most. Ahead and back at a position it has stood
+// at `repeats` times before, the next acceptable candidate is played each
+// time: the one-ply scores would walk the king to and fro for ever.
+std::optional<ComCandidate> choose(const search::Position& root, const Placement& pieces, int level, int repeats,
                                    const std::atomic<bool>* stop) {
   const search::KeepGoing keepGoing = stop ? vudeve::keepGoing : nullptr;
   void* const context = const_cast<std::atomic<bool>*>(stop);
@@ -110,9 +116,30 @@ std::optional<ComCandidate> choose(const search::Position& root, const Placement
     const auto winning = std::max_element(values.begin(), values.end()) - values.begin();
     return candidateOf(root, checked[winning], best);
   }
+  std::vector<std::size_t> acceptable;
   for (std::size_t i = 0; i < checked.size(); ++i)
-    if (values[i] >= best - RefutationMargin) return candidateOf(root, checked[i], values[i]);
-  return candidateOf(root, found.move, found.score);
+    if (values[i] >= best - RefutationMargin) acceptable.push_back(i);
+  if (best >= WinningLead)
+    std::stable_sort(acceptable.begin(), acceptable.end(),
+                     [&values](std::size_t a, std::size_t b) { return values[a] > values[b]; });
+  const std::size_t chosen = acceptable[best > 0 ? static_cast<std::size_t>(repeats) % acceptable.size() : 0];
+  return candidateOf(root, checked[chosen], values[chosen]);
+}
+
+// How many times the computer has stood at this position before in the
+// game, it to move: the record keeps the position before every move.
+int timesSeenBefore(const Game& g) {
+  const auto samePieces = [&g](int k) {
+    if (g.RecordBoard[k] != g.Board) return false;
+    for (int kind = 1; kind <= 7; ++kind)
+      if (g.RecordManHand[k][kind] != g.ManHand[kind] || g.RecordComHand[k][kind] != g.ComHand[kind]) return false;
+    return true;
+  };
+  int seen = 0;
+  const int last = std::min(g.MoveNumber, static_cast<int>(g.RecordBoard.size()));
+  for (int k = last - 2; k >= 0; k -= 2)
+    if (samePieces(k)) ++seen;
+  return seen;
 }
 
 Placement piecesOf(const Game& g) { return Placement{g.Board, g.ManHand, g.ComHand}; }
@@ -123,6 +150,7 @@ struct SearchTask {
   search::Position root;
   Placement pieces;
   int level;
+  int repeats;
   std::optional<ComCandidate> answer;
 };
 
@@ -137,17 +165,19 @@ search::Limits searchLimits(int level) {
 }
 
 std::optional<ComCandidate> chooseSearchMove(const Game& g, int level) {
-  return choose(search::Position::fromGame(g, search::Com), piecesOf(g), level, nullptr);
+  return choose(search::Position::fromGame(g, search::Com), piecesOf(g), level, timesSeenBefore(g), nullptr);
 }
 
 void searchComTurn(Game& g, ComSearchHooks& hooks) {
   beginComTurn(g);
   g.Screen->refresh();
-  auto task =
-      std::make_shared<SearchTask>(SearchTask{search::Position::fromGame(g, search::Com), piecesOf(g), g.Level, {}});
+  auto task = std::make_shared<SearchTask>(
+      SearchTask{search::Position::fromGame(g, search::Com), piecesOf(g), g.Level, timesSeenBefore(g), {}});
   g.ComThinking = true;
   g.Background->start(
-      [task](const std::atomic<bool>& stop) { task->answer = choose(task->root, task->pieces, task->level, &stop); },
+      [task](const std::atomic<bool>& stop) {
+        task->answer = choose(task->root, task->pieces, task->level, task->repeats, &stop);
+      },
       [&g, &hooks, task] {
         g.ComThinking = false;
         if (!task->answer) {

@@ -18,8 +18,10 @@ inline constexpr int StrongestLevel = 5;
 search::Limits searchLimits(int level);
 
 // The move the search chooses for the computer (the top side) in g at the
-// level, with its searched score; nothing when it has no move. g is only
-// read.
+// level, with its searched score; nothing when it has no move. Besides the
+// position, only the positions the record holds before the computer's
+// earlier moves count (it does not go round in circles when ahead). g is
+// only read.
 std::optional<ComCandidate> chooseSearchMove(const Game& g, int level);
 
 // The turn as com_ban runs it from LEVEL4 up: hooks.chosen hears the move.
