@@ -96,7 +96,8 @@ std::optional<KifError> readPosition(std::string_view line, KifRecord& record) {
   }
   SfenPosition position;
   std::string error;
-  if (!readSfen(sfen, position, error)) return KifError{1, error};
+  // The reader's own words, meant for USI hosts, say where and why.
+  if (!readSfen(sfen, position, error)) return KifError{1, "局面の SFEN が読めません（" + error + "）"};
   if (at < tokens.size() && tokens[at] == "moves") ++at;
   else if (at < tokens.size()) return KifError{1, "「" + tokens[at] + "」は指し手ではありません"};
 

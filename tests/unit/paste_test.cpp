@@ -41,6 +41,8 @@ const PasteCase PasteCases[] = {
     {"Empty", " \n", -1, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞに棋譜がありません"},
     {"NoRecord", "the shopping list\nmilk\n", -1, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの文字は"},
     {"ImpossibleUsiMove", "\nposition startpos moves 7g7f 3c3e", -1, "貼り付けた棋譜の 2 行目が読めません：3c3e："},
+    {"BadSfen", "position sfen lnsgkgsnl/9 b - 1 moves 7g7f", -1,
+     "貼り付けた棋譜の 1 行目が読めません：局面の SFEN が読めません（"},
     {"NoPieceToMove", "position startpos moves 5e5d", -1, "貼り付けた棋譜の 1 行目が読めません：5e5d：５五に駒がありません"},
     {"KifMoveImpossible", "手合割：平手\n   1 ７五歩(77)\n", -1, "貼り付けた棋譜の 2 行目が読めません："},
 };
